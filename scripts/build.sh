@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Configures and builds the project. Usage: build.sh [native|fuzz|x86_64|i686|all]...
+# (default: all). Build trees live in $RDZ_BUILD_DIR/<kind> (default build/);
+# the libjpeg builds are shared by all of them in build/deps.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+kinds=("$@")
+[ ${#kinds[@]} -gt 0 ] || kinds=(all)
+[ "${kinds[0]}" != all ] || kinds=(native fuzz x86_64 i686)
+jobs=${RDZ_JOBS:-$(nproc)}
+out=${RDZ_BUILD_DIR:-build}
+
+configure() {  # dir, extra cmake args...
+  local dir=$1; shift
+  if [ ! -f "$dir/build.ninja" ]; then
+    cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+  fi
+}
+
+for kind in "${kinds[@]}"; do
+  case $kind in
+    native)
+      configure "$out/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRDZ_SANITIZE=ON
+      ;;
+    fuzz)
+      configure "$out/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRDZ_FUZZ=ON \
+        -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+      ;;
+    x86_64|i686)
+      triple=$kind-w64-mingw32
+      prefix="$root/build/deps/$triple"
+      scripts/build-libjpeg.sh "$triple" "$prefix"
+      # The Windows builds pack the skin with the native tools.
+      [ -d "$out/native" ] || "$0" native
+      configure "$out/$kind" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$triple.cmake" \
+        -DRDZ_DEPS_PREFIX="$prefix" -DRDZ_HOST_TOOLS_DIR="$(cd "$out" && pwd)/native/bin"
+      ;;
+    *) echo "build.sh: unknown build '$kind' (native, fuzz, x86_64, i686, all)" >&2; exit 2 ;;
+  esac
+  dir=$out/$kind
+  echo "== building $kind"
+  set +e
+  cmake --build "$dir" -j "$jobs" 2>&1 | grep -v -E '^\[[0-9]+/[0-9]+\] '
+  status=${PIPESTATUS[0]}
+  set -e
+  [ "$status" -eq 0 ] || { echo "build.sh: $kind build failed" >&2; exit "$status"; }
+done

@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds every target (native, fuzz, x86_64, i686)
+# and runs every test: the native tests directly, the Windows tests under
+# wine64 on a private Xvfb display, the fuzz targets for a bounded time and
+# the end-to-end scripts. Ends with "N passed, N failed" and a non-zero exit
+# status when anything failed.
+#   RDZ_FUZZ_SECONDS  seconds per fuzz target (default 30)
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+start=$(date +%s)
+
+scripts/install-deps.sh || { echo "test: installing packages failed"; echo "0 passed, 1 failed"; exit 1; }
+if ! scripts/build.sh all; then
+  echo "test: the build failed"
+  echo "0 passed, 1 failed"
+  exit 1
+fi
+
+out=${RDZ_BUILD_DIR:-build}
+logs=$out/test-logs
+rm -rf "$logs"; mkdir -p "$logs"
+passed=0
+failed=0
+failures=()
+
+# Runs a GoogleTest binary and adds its counts; a crash counts as one failure.
+run_gtest() {  # label, command...
+  local label=$1; shift
+  local log="$logs/$label.log"
+  echo "== $label"
+  "$@" --gtest_color=no >"$log" 2>&1
+  local status=$?
+  local p f
+  p=$(grep -E '^\[  PASSED  \] [0-9]+ test' "$log" | tail -n 1 | awk '{print $4}')
+  f=$(grep -E '^\[  FAILED  \] [0-9]+ test' "$log" | tail -n 1 | awk '{print $4}')
+  p=${p:-0}; f=${f:-0}
+  if [ "$status" -ne 0 ] && [ "$f" -eq 0 ]; then f=1; fi
+  passed=$((passed + p)); failed=$((failed + f))
+  echo "   $p passed, $f failed"
+  if [ "$f" -ne 0 ]; then
+    failures+=("$label")
+    grep -E '^\[  FAILED  \] [A-Za-z]' "$log" | sort -u | sed 's/^/   /'
+    [ "$status" -ne 0 ] && tail -n 30 "$log" | sed 's/^/   | /'
+  fi
+}
+
+# Runs a program whose exit status is its one result.
+run_check() {  # label, command...
+  local label=$1; shift
+  local log="$logs/$label.log"
+  echo "== $label"
+  if "$@" >"$log" 2>&1; then
+    passed=$((passed + 1)); echo "   passed"
+  else
+    failed=$((failed + 1)); failures+=("$label"); echo "   FAILED"
+    tail -n 30 "$log" | sed 's/^/   | /'
+  fi
+}
+
+# --- native ------------------------------------------------------------------
+[ -x "$out"/native/bin/portable_tests ] && run_gtest native-portable "$out"/native/bin/portable_tests
+
+for t in "$out"/native/bin/*_tests; do
+  [ -x "$t" ] || continue
+  case $(basename "$t") in portable_tests) continue ;; esac
+  run_gtest "native-$(basename "$t")" "$t"
+done
+
+# --- fuzzing -----------------------------------------------------------------
+fuzz_seconds=${RDZ_FUZZ_SECONDS:-30}
+for f in "$out"/fuzz/bin/fuzz_*; do
+  [ -x "$f" ] || continue
+  name=$(basename "$f"); name=${name#fuzz_}
+  corpus="$logs/corpus-$name"; mkdir -p "$corpus"
+  seeds=()
+  [ -d "tests/fuzz/corpus/$name" ] && seeds=("tests/fuzz/corpus/$name")
+  run_check "fuzz-$name" "$f" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
+    -artifact_prefix="$logs/crash-$name-" "$corpus" "${seeds[@]}"
+done
+
+# --- Windows, under wine -------------------------------------------------------
+source scripts/wine-env.sh
+rdz_start_xvfb || { echo "test: no Xvfb"; echo "$passed passed, $((failed + 1)) failed"; exit 1; }
+trap 'rdz_stop_wine; rdz_stop_xvfb' EXIT
+rdz_start_wine
+
+for t in "$out"/x86_64/bin/*_tests.exe; do
+  [ -f "$t" ] || continue
+  run_gtest "wine-$(basename "$t" .exe)" rdz_wine "$t"
+done
+
+# --- end to end ----------------------------------------------------------------
+for s in tests/e2e/*.sh; do
+  [ -f "$s" ] || continue
+  run_check "e2e-$(basename "$s" .sh)" bash "$s"
+done
+
+elapsed=$(( $(date +%s) - start ))
+echo
+if [ ${#failures[@]} -gt 0 ]; then
+  echo "Failed: ${failures[*]} (logs in $logs)"
+fi
+echo "Total time ${elapsed}s"
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
