@@ -19,12 +19,16 @@ if [ -z "$src" ]; then
 fi
 
 work="$root/build/deps/build-$triple"
+log="$root/build/deps/build-$triple.log"
 rm -rf "$work"
-cmake -S "$src" -B "$work" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+echo "build-libjpeg: building libjpeg-turbo for $triple"
+{
+cmake -S "$src" -B "$work" -G Ninja -DCMAKE_BUILD_TYPE=Release -Wno-dev \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$triple.cmake" \
   -DCMAKE_INSTALL_PREFIX="$prefix" \
   -DWITH_SIMD=OFF -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF \
-  -DWITH_JAVA=OFF -DWITH_CRT_DLL=OFF >/dev/null
-cmake --build "$work" --target install >/dev/null
+  -DWITH_JAVA=OFF &&
+cmake --build "$work" --target install
+} >"$log" 2>&1 || { tail -n 40 "$log" >&2; echo "build-libjpeg: failed, see $log" >&2; exit 1; }
 rm -rf "$work"
 echo "build-libjpeg: $triple installed in $prefix"
