@@ -1,0 +1,267 @@
+#include "skin/paint/TbsBitmap.h"
+
+#include "skin/paint/Msimg32.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// Every sized TbsBitmap, so that a DC can be recognised as one's memory
+// context. One thread only; not locked.
+std::vector<TbsBitmap*>& BitmapList() {
+    static std::vector<TbsBitmap*> list;
+    return list;
+}
+
+struct TPaintErrorState {
+    TPaintErrorHandler Handler;
+    bool Reported = false;  // an error went out and no paint has succeeded since
+};
+
+TPaintErrorState& PaintErrors() {
+    static TPaintErrorState state;
+    return state;
+}
+
+// The largest section we ask for: 2 GiB of pixels, beyond which sizes in
+// 32-bit arithmetic (ours and the platform's) would overflow.
+constexpr std::int64_t MaxSectionBytes = INT_MAX;
+
+BITMAPINFO TopDownHeader(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+int Magnitude(int value) { return value == INT_MIN ? INT_MAX : std::abs(value); }
+
+}  // namespace
+
+void SetPaintErrorHandler(TPaintErrorHandler handler) {
+    PaintErrors().Handler = std::move(handler);
+    PaintErrors().Reported = false;
+}
+
+void ReportPaintError(const Exception& error) {
+    TPaintErrorState& state = PaintErrors();
+    if (state.Reported) return;
+    state.Reported = true;
+    if (state.Handler) state.Handler(error);
+}
+
+void ClearPaintError() { PaintErrors().Reported = false; }
+
+TbsBitmap::~TbsBitmap() {
+    Release();
+    if (FListed) {
+        auto& list = BitmapList();
+        list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    }
+}
+
+void TbsBitmap::Release() {
+    if (FDc && FOldBitmap) SelectObject(FDc.Get(), FOldBitmap);
+    FOldBitmap = nullptr;
+    FDc.Reset();
+    FSection.Reset();
+    FBits = nullptr;
+    FWidth = 0;
+    FHeight = 0;
+}
+
+void TbsBitmap::SetSize(int width, int height) {
+    width = Magnitude(width);
+    height = Magnitude(height);
+    if (width == 0 || height == 0) return;
+    if (FBits && width == FWidth && height == FHeight) return;
+    if (std::int64_t(width) * height * 4 > MaxSectionBytes) throw Exception(bsErrDibHandle);
+
+    BITMAPINFO info = TopDownHeader(width, height);
+    void* bits = nullptr;
+    TBitmapHandle section(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!section || !bits) throw Exception(bsErrDibHandle);
+    TDcHandle dc(CreateCompatibleDC(nullptr));
+    if (!dc) throw Exception(bsErrCompatibleDc);
+    HGDIOBJ old = SelectObject(dc.Get(), section.Get());
+    if (!old || old == HGDI_ERROR) throw Exception(bsErrSelectObject);
+
+    Release();
+    FSection = std::move(section);
+    FDc = std::move(dc);
+    FOldBitmap = old;
+    FBits = static_cast<std::uint32_t*>(bits);
+    FWidth = width;
+    FHeight = height;
+    if (!FListed) {
+        BitmapList().push_back(this);
+        FListed = true;
+    }
+}
+
+bool TbsBitmap::TrySetSize(int width, int height) noexcept {
+    try {
+        SetSize(width, height);
+        return true;
+    } catch (const Exception& error) {
+        ReportPaintError(error);
+    } catch (const std::exception& error) {
+        ReportPaintError(Exception(error.what()));
+    }
+    return false;
+}
+
+void TbsBitmap::SetPixel(int x, int y, std::uint32_t value) {
+    if (FBits && x >= 0 && x < FWidth && y >= 0 && y < FHeight) *PixelPtr(x, y) = value;
+}
+
+void TbsBitmap::SetTransparentColor(TColor color) {
+    FTransparent = false;
+    FTransparent = KeyNearColor(View(), color);
+}
+
+void TbsBitmap::Assign(const TbsBitmap& source) {
+    if (&source == this) return;
+    Name = source.Name;
+    FTransparent = source.FTransparent;
+    FAlphaBlend = source.FAlphaBlend;
+    if (source.Empty()) return;
+    SetSize(source.Width(), source.Height());
+    GdiFlush();
+    std::memcpy(FBits, source.FBits, std::size_t(FWidth) * FHeight * 4);
+}
+
+void TbsBitmap::Assign(const TPixelBuffer& source) {
+    if (source.Empty()) return;
+    SetSize(source.Width, source.Height);
+    GdiFlush();
+    std::memcpy(FBits, source.Pixels.data(), std::size_t(FWidth) * FHeight * 4);
+    CheckAlpha();
+}
+
+void TbsBitmap::Assign(HBITMAP source) {
+    if (!source) return;
+    DIBSECTION dib{};
+    const int got = GetObjectA(source, sizeof(dib), &dib);
+    if (got == 0 || dib.dsBm.bmWidth <= 0 || dib.dsBm.bmHeight <= 0) return;
+    const int width = dib.dsBm.bmWidth, height = dib.dsBm.bmHeight;
+    SetSize(width, height);
+    GdiFlush();
+    if (got == int(sizeof(DIBSECTION)) && dib.dsBm.bmBitsPixel == 32 && dib.dsBm.bmBits) {
+        const bool bottomUp = dib.dsBmih.biHeight > 0;
+        const auto* base = static_cast<const std::uint8_t*>(dib.dsBm.bmBits);
+        for (int y = 0; y < height; ++y) {
+            const int sourceRow = bottomUp ? height - 1 - y : y;
+            std::memcpy(ScanLine(y), base + std::ptrdiff_t(sourceRow) * dib.dsBm.bmWidthBytes, std::size_t(width) * 4);
+        }
+        CheckAlpha();
+        return;
+    }
+    TDcHandle sourceDc(CreateCompatibleDC(nullptr));
+    if (!sourceDc) throw Exception(bsErrCompatibleDc);
+    TSelectObject select(sourceDc.Get(), source);
+    BitBlt(FDc.Get(), 0, 0, width, height, sourceDc.Get(), 0, 0, SRCCOPY);
+    GdiFlush();
+    SetAlpha(255);
+}
+
+TBitmapHandle TbsBitmap::AssignTo() const {
+    if (Empty()) return {};
+    BITMAPINFO info = TopDownHeader(FWidth, FHeight);
+    void* bits = nullptr;
+    TBitmapHandle result(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!result) throw Exception(bsErrDibHandle);
+    TDcHandle dc(CreateCompatibleDC(nullptr));
+    if (!dc) throw Exception(bsErrCompatibleDc);
+    {
+        TSelectObject select(dc.Get(), result.Get());
+        Draw(dc.Get(), 0, 0);
+    }
+    GdiFlush();
+    return result;
+}
+
+TPixelBuffer TbsBitmap::ToPixelBuffer() const {
+    TPixelBuffer buffer(FWidth, FHeight);
+    if (!Empty()) {
+        GdiFlush();
+        std::memcpy(buffer.Pixels.data(), FBits, buffer.Pixels.size() * 4);
+    }
+    return buffer;
+}
+
+TbsBitmap* TbsBitmap::FromDC(HDC dc) {
+    if (!dc) return nullptr;
+    for (TbsBitmap* bitmap : BitmapList()) {
+        if (bitmap->DC() == dc) return bitmap;
+    }
+    return nullptr;
+}
+
+void TbsBitmap::Draw(HDC target, int x, int y) const {
+    Draw(target, Bounds(x, y, FWidth, FHeight), Rect(0, 0, FWidth, FHeight));
+}
+
+void TbsBitmap::Draw(HDC target, const TRect& dstRect, const TRect& srcRect) const {
+    if (Empty() || !target || dstRect.IsEmpty() || srcRect.IsEmpty()) return;
+    const TCombineMode mode = FAlphaBlend ? TCombineMode::cmAlpha
+                              : FTransparent ? TCombineMode::cmKey
+                                             : TCombineMode::cmCopy;
+
+    if (TbsBitmap* bitmap = FromDC(target)) {
+        POINT origin{};
+        GetWindowOrgEx(target, &origin);
+        GdiFlush();
+        const TRect dst = OffsetRect(dstRect, -origin.x, -origin.y);
+        if (bitmap == this) {
+            // Drawing onto itself: read from a copy so rows do not overlap.
+            TPixelBuffer copy = ToPixelBuffer();
+            CombinePixels(bitmap->View(), dst, ViewOf(copy), srcRect, mode);
+        } else {
+            CombinePixels(bitmap->View(), dst, View(), srcRect, mode);
+        }
+        return;
+    }
+
+    if (mode == TCombineMode::cmAlpha) {
+        DrawThroughMemory(target, dstRect, srcRect, mode);
+        return;
+    }
+    if (mode == TCombineMode::cmKey) {
+        const TMsimg32Api& api = Msimg32();
+        if (api.TransparentBlt && GetDeviceCaps(target, BITSPIXEL) >= 24) {
+            api.TransparentBlt(target, dstRect.Left, dstRect.Top, dstRect.Width(), dstRect.Height(), FDc.Get(),
+                               srcRect.Left, srcRect.Top, srcRect.Width(), srcRect.Height(), bsTransparentKey);
+        } else {
+            DrawThroughMemory(target, dstRect, srcRect, mode);
+        }
+        return;
+    }
+    const int oldMode = SetStretchBltMode(target, COLORONCOLOR);
+    StretchBlt(target, dstRect.Left, dstRect.Top, dstRect.Width(), dstRect.Height(), FDc.Get(), srcRect.Left,
+               srcRect.Top, srcRect.Width(), srcRect.Height(), SRCCOPY);
+    if (oldMode) SetStretchBltMode(target, oldMode);
+}
+
+void TbsBitmap::DrawThroughMemory(HDC target, const TRect& dstRect, const TRect& srcRect, TCombineMode mode) const {
+    TbsBitmap area;
+    if (!area.TrySetSize(dstRect.Width(), dstRect.Height())) return;
+    BitBlt(area.DC(), 0, 0, dstRect.Width(), dstRect.Height(), target, dstRect.Left, dstRect.Top, SRCCOPY);
+    GdiFlush();
+    CombinePixels(area.View(), Rect(0, 0, dstRect.Width(), dstRect.Height()), View(), srcRect, mode);
+    BitBlt(target, dstRect.Left, dstRect.Top, dstRect.Width(), dstRect.Height(), area.DC(), 0, 0, SRCCOPY);
+}
+
+void TbsBitmap::FillRect(const TRect& rect, TColor color) {
+    if (IsSystemColor(color)) color = GetSysColor(int(color & 0xFF));
+    GdiFlush();
+    FillPixels(View(), rect, ColorToBGRA(color), FAlphaBlend);
+}
