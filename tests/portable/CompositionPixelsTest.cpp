@@ -1,0 +1,147 @@
+#include "skin/paint/portable/CompositionPixels.h"
+
+#include "PaintTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using painttest::Coord;
+using painttest::CoordPicture;
+using painttest::PixelsMatch;
+
+namespace {
+
+// The 30 x 20 skin of SkinGeometryTest placed at (3, 2) of a larger picture.
+TSkinImageParams NinePart(int W, int H, bool stretch) {
+    TSkinImageParams p;
+    p.SrcRect = Rect(3, 2, 33, 22);
+    p.SrcClient = Rect(5, 4, 25, 16);
+    p.SrcLT = Point(10, 8);
+    p.SrcRT = Point(20, 8);
+    p.SrcLB = Point(10, 12);
+    p.SrcRB = Point(20, 12);
+    p.W = W;
+    p.H = H;
+    p.StretchLeft = p.StretchTop = p.StretchRight = p.StretchBottom = p.StretchCenter = stretch;
+    CalcSkinGeometry(bsrmNinePart, p.SrcRect, p.SrcClient, p.SrcLT, p.SrcRT, p.SrcLB, p.SrcRB, p.W, p.H, p.DstClient,
+                     p.DstLT, p.DstRT, p.DstLB, p.DstRB);
+    return p;
+}
+
+}  // namespace
+
+TEST(CompositionPixels, SkinSizedImageIsTheSkinRectangleWhateverTheStretchKeys) {
+    const TPixelBuffer picture = CoordPicture(40, 30);
+    for (bool stretch : {false, true}) {
+        TPixelBuffer image;
+        CreateSkinImage(NinePart(30, 20, stretch), ViewOf(picture), image);
+        ASSERT_EQ(image.Width, 30);
+        ASSERT_EQ(image.Height, 20);
+        EXPECT_TRUE(PixelsMatch(image, [](int x, int y) { return Coord(x + 3, y + 2); }, "skin-size"))
+            << "stretch " << stretch;
+    }
+}
+
+TEST(CompositionPixels, WiderImageTilesTopEdgeAndKeepsCornersFixed) {
+    const TPixelBuffer picture = CoordPicture(40, 30);
+    TPixelBuffer image;
+    CreateSkinImage(NinePart(45, 20, false), ViewOf(picture), image);
+    // Row 0: corner 1 (x < 10), tiles of source x 10..19 from x = 10 cut at
+    // 35, corner 3 (source x 20..29) from x = 35.
+    EXPECT_TRUE(PixelsMatch(image, [&](int x, int y) -> std::uint32_t {
+        if (y >= 4) return image.At(x, y);  // only the top band is checked here
+        int sx = x < 10 ? x : x < 35 ? 10 + (x - 10) % 10 : x - 15;
+        return Coord(sx + 3, y + 2);
+    }, "top-band"));
+}
+
+TEST(CompositionPixels, NarrowImageDrawsCornerThreeOverCornerOne) {
+    const TPixelBuffer picture = CoordPicture(40, 30);
+    TPixelBuffer image;
+    CreateSkinImage(NinePart(12, 20, false), ViewOf(picture), image);  // DstRT.X = 2 < DstLT.X = 10
+    // Corner 3 covers x 2..12 of the top band with source x 20..30.
+    EXPECT_TRUE(PixelsMatch(image, [&](int x, int y) -> std::uint32_t {
+        if (y >= 4) return image.At(x, y);
+        return Coord((x < 2 ? x : x + 18) + 3, y + 2);
+    }, "narrow"));
+}
+
+TEST(CompositionPixels, HorizontalCentreIsRepeatedAcrossAndCutByClip) {
+    TPixelBuffer picture = CoordPicture(14, 8);
+    TSkinImageParams p;
+    p.SrcRect = Rect(0, 0, 14, 8);
+    p.SrcClient = Rect(2, 2, 12, 6);
+    p.SrcLT = Point(2, 2);
+    p.SrcRT = Point(12, 2);
+    p.SrcLB = Point(2, 6);
+    p.SrcRB = Point(12, 6);
+    p.W = 29;
+    p.H = 8;
+    CalcSkinGeometry(1, p.SrcRect, p.SrcClient, p.SrcLT, p.SrcRT, p.SrcLB, p.SrcRB, p.W, p.H, p.DstClient, p.DstLT,
+                     p.DstRT, p.DstLB, p.DstRB);
+    p.StretchCenter = true;
+    p.StretchKind = bsstHorz;
+    TPixelBuffer image;
+    CreateSkinImage(p, ViewOf(picture), image);
+    // Client x 2..27: copies at offsets 0, 10, 20, the last cut to 5 pixels;
+    // the right edge (x >= 27) is untouched by the centre.
+    EXPECT_TRUE(PixelsMatch(image, [&](int x, int y) -> std::uint32_t {
+        if (x < 2 || x >= 27 || y < 2 || y >= 6) return image.At(x, y);
+        return Coord(2 + (x - 2) % 10, y);
+    }, "sthorz"));
+    EXPECT_EQ(image.At(27, 3), Coord(12, 3));
+}
+
+TEST(CompositionPixels, StretchDropsOrRepeatsWholeRowsAndColumns) {
+    const TPixelBuffer picture = CoordPicture(4, 4);
+    TPixelBuffer image;
+    CreateHSkinImage(0, 0, image, true, 7, Rect(0, 0, 4, 4), ViewOf(picture));
+    // 4 columns over 7: round(r * 3 / 6), halves to even: 0 0 1 2 2 2 3.
+    const int columns[7] = {0, 0, 1, 2, 2, 2, 3};
+    EXPECT_TRUE(PixelsMatch(image, [&](int x, int y) { return Coord(columns[x], y); }, "stretch"));
+    CreateHSkinImage(0, 0, image, true, 2, Rect(0, 0, 4, 4), ViewOf(picture));
+    EXPECT_TRUE(PixelsMatch(image, [&](int x, int y) { return Coord(x * 3, y); }, "shrink"));
+}
+
+TEST(CompositionPixels, HSkinImageTiledExampleEndsMiddleAtRightEnd) {
+    const TPixelBuffer picture = CoordPicture(49, 3);
+    TPixelBuffer image;
+    CreateHSkinImage(5, 6, image, false, 178, Rect(0, 0, 49, 3), ViewOf(picture));
+    ASSERT_EQ(image.Height, 3);
+    EXPECT_TRUE(PixelsMatch(image, [](int x, int y) {
+        const int sx = x < 5 ? x : x >= 172 ? x - 129 : 5 + (x - 5) % 38;
+        return Coord(sx, y);
+    }, "htiled"));
+}
+
+TEST(CompositionPixels, BorderStripsMatchTheirPlans) {
+    const TPixelBuffer picture = CoordPicture(40, 30);
+    const TSkinImageParams p = NinePart(45, 33, false);
+    TPixelBuffer top, bottom, left, right;
+    CreateSkinBorderImages(p, ViewOf(picture), top, bottom, left, right);
+    ASSERT_EQ(top.Width, 45);
+    ASSERT_EQ(top.Height, 4);
+    // Tiles from x = 0, left end over x 0..10, right end over x 35..45.
+    EXPECT_TRUE(PixelsMatch(top, [](int x, int y) {
+        const int sx = x < 10 ? x : x >= 35 ? x - 15 : 10 + x % 10;
+        return Coord(sx + 3, y + 2);
+    }, "border-top"));
+    ASSERT_EQ(left.Height, 25);
+    EXPECT_TRUE(PixelsMatch(left, [](int x, int y) {
+        const int sy = y < 4 ? 4 + y : y >= 21 ? y - 9 : 8 + y % 4;
+        return Coord(x + 3, sy + 2);
+    }, "border-left"));
+    EXPECT_EQ(right.Width, 5);
+    EXPECT_EQ(bottom.Height, 4);
+}
+
+TEST(CompositionPixels, SourcesOutsidePictureAndEmptyPictureDrawNothing) {
+    const TPixelBuffer picture = CoordPicture(3, 2);
+    TPixelBuffer image;
+    TSkinImageParams p = NinePart(45, 33, false);  // every piece lies beyond the 3 x 2 picture
+    CreateSkinImage(p, ViewOf(picture), image);
+    EXPECT_EQ(image.Width, 45);
+    EXPECT_TRUE(PixelsMatch(image, [](int, int) { return 0u; }, "outside"));
+    TPixelBuffer none;
+    CreateSkinImage(NinePart(45, 33, false), ViewOf(none), image);
+    EXPECT_EQ(image.Height, 33);
+}
