@@ -5,12 +5,9 @@
 namespace {
 
 TEST(RoundHost, ThousandSpinsFollowTheSixSpinCycle) {
-    TRoundHostOptions options;
-    options.Spins = 1000;
-    options.Seed = 424242;
-    options.StakeIndex = 1;
-    options.NumberText = "23";
-    options.BalanceText = "1000000";  // enough that no spin is refused
+    // A balance large enough that no spin is refused.
+    const TRoundHostOptions options{
+        .Spins = 1000, .Seed = 424242, .StakeIndex = 1, .NumberText = "23", .BalanceText = "1000000"};
     const auto reports = PlaySpins(options);
     ASSERT_EQ(reports.size(), 1000u);
     int wins = 0;
