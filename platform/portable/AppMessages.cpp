@@ -1,0 +1,31 @@
+#include "platform/portable/AppMessages.h"
+
+namespace {
+
+struct TMessageName {
+    unsigned Message;
+    const char* Name;
+};
+
+#define RDZ_MESSAGE(name) {name, #name}
+const TMessageName kNames[] = {
+    RDZ_MESSAGE(WM_SKINCHANGEBEGIN),     RDZ_MESSAGE(WM_SKINLOADED),
+    RDZ_MESSAGE(WM_SKINCHANGEEND),       RDZ_MESSAGE(WM_RESOURCESTRINGSCHANGED),
+    RDZ_MESSAGE(WM_SKINNABLEFORMCHANGED), RDZ_MESSAGE(WM_LAYEREDBORDERSCHANGED),
+    RDZ_MESSAGE(WM_AEROBLURCHANGED),     RDZ_MESSAGE(WM_SKINMENUCLOSED),
+    RDZ_MESSAGE(WM_SKINMENUCOMMANDDONE), RDZ_MESSAGE(WM_PARENTBGCHANGED),
+    RDZ_MESSAGE(WM_SHOWBUTTONGLOW),      RDZ_MESSAGE(WM_HIDEBUTTONGLOW),
+    RDZ_MESSAGE(WM_RESTOREDFROMTRAY),    RDZ_MESSAGE(WM_QUERYSKINNEDFRAME),
+    RDZ_MESSAGE(WM_SUSPENDLAYERBORDER),  RDZ_MESSAGE(WM_RESUMELAYERBORDER),
+    RDZ_MESSAGE(WM_PAINTFRAMETODC),      RDZ_MESSAGE(WM_PAINTSKINNEDLIST),
+    RDZ_MESSAGE(WM_PAINTCONTROLTODC),
+};
+#undef RDZ_MESSAGE
+
+}  // namespace
+
+const char* AppMessageName(unsigned message) {
+    for (const TMessageName& entry : kNames)
+        if (entry.Message == message) return entry.Name;
+    return nullptr;
+}

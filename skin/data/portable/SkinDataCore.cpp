@@ -1,0 +1,90 @@
+#include "skin/data/portable/SkinDataCore.h"
+
+#include "platform/portable/AppMessages.h"
+#include "platform/portable/Exception.h"
+#include "platform/portable/IniFile.h"
+#include "skin/data/portable/SkinValues.h"
+
+TbsSkinDataCore::TbsSkinDataCore(TbsSkinMessageTarget& target) : FTarget(target) {}
+
+TbsSkinDataCore::~TbsSkinDataCore() {
+    FEmpty = true;
+    ClearRecords();
+}
+
+void TbsSkinDataCore::Broadcast(unsigned message) {
+    const int pictures = int(FActivePictures.size());
+    FTarget.BroadcastSkinMessage(
+        message, FShowLayeredBorders && IsValidPictureIndex(FDefinition.LayerFrameData.PictureIndex, pictures));
+}
+
+void TbsSkinDataCore::LoadSkin(bool sourceEmpty, const std::function<TbsSkinContent()>& readContent) {
+    if (sourceEmpty) return;
+    FEmpty = true;
+    FChanging = true;
+    Broadcast(WM_SKINCHANGEBEGIN);
+    ClearSkin();
+    bool loaded = false;
+    try {
+        ReadContent(readContent());
+        FEmpty = false;
+        loaded = true;
+        if (OnLoadData) OnLoadData();
+        Broadcast(WM_SKINLOADED);
+    } catch (...) {
+        // Never leave FChanging set: a frame waiting for the end of the
+        // change would stop painting for good.
+        if (!loaded) ClearSkin();
+        FChanging = false;
+        Broadcast(WM_SKINCHANGEEND);
+        throw;
+    }
+    FChanging = false;
+    Broadcast(WM_SKINCHANGEEND);
+}
+
+void TbsSkinDataCore::ReadContent(TbsSkinContent content) {
+    if (content.Version < 0 || content.Version > 3)
+        throw Exception(std::string(SUnsupportedSkinVersion) + " " + std::to_string(content.Version));
+    FMainPicture = std::move(content.MainPicture);
+    FInActivePicture = std::move(content.InActivePicture);
+    FMaskPicture = std::move(content.MaskPicture);
+    FActivePictures = std::move(content.ActivePictures);
+    const TMemIniFile ini(content.Definition);
+    FDefinition.LoadFromIni(ini, FActivePictures);
+}
+
+void TbsSkinDataCore::ClearSkin() {
+    ClearRecords();
+    FMainPicture = TPixelBuffer();
+    FInActivePicture = TPixelBuffer();
+    FMaskPicture = TPixelBuffer();
+    FDefinition.PictureNames.Picture.clear();
+    FDefinition.PictureNames.Mask.clear();
+    FEmpty = true;
+}
+
+void TbsSkinDataCore::ClearRecords() {
+    FDefinition.ClearRecords();
+    FActivePictures.clear();
+}
+
+void TbsSkinDataCore::SetSkinnableForm(bool value) {
+    if (value == FSkinnableForm) return;
+    FSkinnableForm = value;
+    if (!FLayoutLoading) Broadcast(WM_SKINNABLEFORMCHANGED);
+}
+
+void TbsSkinDataCore::SetShowLayeredBorders(bool value) {
+    if (value == FShowLayeredBorders) return;
+    FShowLayeredBorders = value;
+    if (!FLayoutLoading) Broadcast(WM_LAYEREDBORDERSCHANGED);
+}
+
+void TbsSkinDataCore::SetAeroBlurEnabled(bool value) {
+    if (value == FAeroBlurEnabled) return;
+    FAeroBlurEnabled = value;
+    if (!FLayoutLoading) Broadcast(WM_AEROBLURCHANGED);
+}
+
+void TbsSkinDataCore::AnnounceResourceStrings() { Broadcast(WM_RESOURCESTRINGSCHANGED); }
