@@ -4,6 +4,9 @@
 // process ends.
 #pragma once
 
+// Types.h must come before windows.h, whose GetRValue macros would rewrite it.
+#include "platform/portable/Types.h"
+
 #include <windows.h>
 
 using TAlphaBlendFunc = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, int, int, BLENDFUNCTION);

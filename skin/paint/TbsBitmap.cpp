@@ -265,3 +265,13 @@ void TbsBitmap::FillRect(const TRect& rect, TColor color) {
     GdiFlush();
     FillPixels(View(), rect, ColorToBGRA(color), FAlphaBlend);
 }
+
+void AlphaFromMask(TbsBitmap& Bmp, const TbsBitmap& Mask) {
+    GdiFlush();
+    AlphaFromMaskPixels(Bmp.View(), Mask.View());
+}
+
+void AlphaFromMaskPremultiplied(TbsBitmap& Bmp, const TbsBitmap& Mask) {
+    AlphaFromMask(Bmp, Mask);
+    Bmp.Premultiply();
+}

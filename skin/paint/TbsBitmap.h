@@ -113,6 +113,13 @@ private:
     bool FListed = false;
 };
 
+// Alpha of each pixel of Bmp := the mask pixel's round((r + g + b) / 3):
+// white opaque, black transparent. Only the area the two share is read;
+// pixels of Bmp beyond a smaller mask become opaque. The second form then
+// premultiplies.
+void AlphaFromMask(TbsBitmap& Bmp, const TbsBitmap& Mask);
+void AlphaFromMaskPremultiplied(TbsBitmap& Bmp, const TbsBitmap& Mask);
+
 // The handler that receives errors painting code could not raise (set by
 // the application to its default error handler). ReportPaintError hands an
 // error to it at most once, until ClearPaintError re-arms it (a skin change

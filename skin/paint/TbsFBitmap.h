@@ -5,6 +5,9 @@
 
 #include "skin/paint/portable/EffectPixelsRgb.h"
 
+// Types.h must come before windows.h, whose GetRValue macros would rewrite it.
+#include "platform/portable/Types.h"
+
 #include <windows.h>
 
 #include "platform/Handles.h"

@@ -45,3 +45,37 @@ struct TRgbBuffer {
         p[2] = r;
     }
 };
+
+// Morph kinds ("mkdefault" ... "mkpush") and inactive effects
+// ("iebrightness" ... "ieinvert"), in the order of their values.
+enum TbsMorphKind { mkDefault, mkGradient, mkLeftGradient, mkRightGradient, mkLeftSlide, mkRightSlide, mkPush };
+enum TbsInActiveEffect { ieBrightness, ieDarkness, ieGrayscale, ieNoise, ieSplitBlur, ieInvert };
+
+// Morphs between two states of an element, A (changed in place, the old
+// state) and B (the new state), for a factor Kf, usually 0 ... 1. Each
+// channel result is rounded to nearest, halves to even, and clamped to
+// 0 ... 255. Nothing happens when the sizes differ. An image one pixel wide
+// has no room to slide or grade across, so the horizontal morphs copy B.
+void MorphRgb(const TRgbView& A, const TRgbView& B, double Kf);
+void GradientMorphRgb(const TRgbView& A, const TRgbView& B, double Kf);
+void LeftGradientMorphRgb(const TRgbView& A, const TRgbView& B, double Kf);
+void RightGradientMorphRgb(const TRgbView& A, const TRgbView& B, double Kf);
+void LeftSlideRgb(const TRgbView& A, const TRgbView& B, double Kf);
+void RightSlideRgb(const TRgbView& A, const TRgbView& B, double Kf);
+void PushRgb(const TRgbView& A, const TRgbView& B, double Kf);
+// Dispatches on the kind.
+void MorphRgbByKind(TbsMorphKind kind, const TRgbView& A, const TRgbView& B, double Kf);
+
+// Inactive effects, in place, per channel of blue, green, red.
+void BrightnessRgb(const TRgbView& image, double Kf);  // round((1-Kf)c + 255Kf), Kf clamped 0 ... 1
+void DarknessRgb(const TRgbView& image, double Kf);    // round((1-Kf)c), Kf clamped 0 ... 1
+void GrayscaleRgb(const TRgbView& image);              // round(0.3 r + 0.59 g + 0.11 b) in all three
+// c + r - Amount div 2 with one r in 0 ... Amount-1 per pixel drawn from the
+// seeded generator; nothing for Amount <= 0. Returns the generator's next seed.
+std::uint32_t NoiseRgb(const TRgbView& image, int Amount, std::uint32_t seed);
+// The average of the four pixels D rows and columns away, in place from the
+// top; indexes that would fall outside the image are brought inside it.
+void SplitBlurRgb(const TRgbView& image, int Distance);
+void InvertRgb(const TRgbView& image);
+// Applies the effect with the fixed parameter of its kind (0.5, 0.3, -, 50, 1, -).
+void InactiveEffectRgb(TbsInActiveEffect effect, const TRgbView& image, std::uint32_t seed);
