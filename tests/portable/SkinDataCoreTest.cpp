@@ -1,5 +1,6 @@
 #include "platform/portable/AppMessages.h"
 #include "platform/portable/Exception.h"
+#include "skin/data/portable/BmpFile.h"
 #include "skin/data/portable/SkinDataCore.h"
 
 #include <gtest/gtest.h>
@@ -214,4 +215,64 @@ TEST(AppMessages, NamesForDebugOutput) {
     EXPECT_STREQ(AppMessageName(1284), "WM_PARENTBGCHANGED");
     EXPECT_STREQ(AppMessageName(45490), "WM_QUERYSKINNEDFRAME");
     EXPECT_EQ(AppMessageName(1), nullptr);
+}
+
+namespace {
+
+TBmpFile Bmp(int width, int height, std::uint32_t pixel) {
+    const std::vector<std::uint8_t> bytes = WriteBmp(TPixelBuffer(width, height, pixel), 24);
+    return ReadBmpFile(bytes.data(), bytes.size());
+}
+
+TbsStoredSkinPackage StoredSkin(const std::string& definition) {
+    TbsSkinPackage package;
+    package.MainPicture = Bmp(6, 5, MakePixel(10, 20, 30));
+    package.ActivePictures = {Bmp(2, 2, MakePixel(1, 2, 3)), Bmp(3, 1, MakePixel(255, 255, 255))};
+    package.Definition = definition;
+    TbsStoredSkinPackage stored;
+    stored.SetPackageStream(CompressSkinPackage(package));
+    return stored;
+}
+
+}  // namespace
+
+TEST_F(SkinDataCoreTest, LoadsAStoredPackageWithItsPicturesAndRecords) {
+    const TbsStoredSkinPackage stored = StoredSkin(std::string(kGoodSkin) + "[LAYERFRAME]\npictureindex=0\nmaskpictureindex=1\n");
+    Core.LoadCompressedStoredSkin(stored);
+    EXPECT_FALSE(Core.FEmpty);
+    EXPECT_EQ(Core.FMainPicture.Width, 6);
+    EXPECT_EQ(Core.FMainPicture.At(5, 4) & 0xFFFFFFu, MakePixel(10, 20, 30) & 0xFFFFFFu);
+    EXPECT_TRUE(Core.FInActivePicture.Empty());
+    EXPECT_TRUE(Core.FMaskPicture.Empty());
+    ASSERT_EQ(Core.FActivePictures.size(), 2u);
+    EXPECT_EQ(Core.FindSkinControlRecord("button"), 0);
+    ASSERT_TRUE(Core.FDefinition.LayerFrameData.FActiveLayerImage);
+    EXPECT_EQ(Core.FDefinition.LayerFrameData.FActiveLayerImage->At(0, 0), MakePixel(1, 2, 3, 255));
+    EXPECT_EQ(Target.Messages(), (std::vector<unsigned>{WM_SKINCHANGEBEGIN, WM_SKINLOADED, WM_SKINCHANGEEND}));
+}
+
+TEST_F(SkinDataCoreTest, TruncatedStoredPackageFailsWithCompressionErrorAndEndsEmpty) {
+    LoadGood();
+    const TbsStoredSkinPackage whole = StoredSkin(kGoodSkin);
+    std::vector<std::uint8_t> cut = whole.GetPackageStream();
+    cut.resize(cut.size() - 6);  // the last bytes of the stream and its checksum
+    TbsStoredSkinPackage stored;
+    stored.SetPackageStream(cut);
+    try {
+        Core.LoadCompressedStoredSkin(stored);
+        ADD_FAILURE() << "a cut package loaded";
+    } catch (const Exception& e) {
+        EXPECT_STREQ(e.what(), "compression error");
+    }
+    EXPECT_TRUE(Core.FEmpty);
+    EXPECT_FALSE(Core.FChanging);
+    EXPECT_EQ(Core.FindSkinControlRecord("button"), -1);
+    EXPECT_EQ(Target.Messages(), (std::vector<unsigned>{WM_SKINCHANGEBEGIN, WM_SKINCHANGEEND}));
+}
+
+TEST_F(SkinDataCoreTest, EmptyStoredSkinLeavesTheLoadedSkinAlone) {
+    LoadGood();
+    Core.LoadCompressedStoredSkin(TbsStoredSkinPackage());
+    EXPECT_FALSE(Core.FEmpty);
+    EXPECT_TRUE(Target.Seen.empty());
 }

@@ -5,6 +5,18 @@
 #include "platform/portable/IniFile.h"
 #include "skin/data/portable/SkinValues.h"
 
+TbsSkinContent DecodeSkinContent(const TbsSkinPackage& package) {
+    TbsSkinContent content;
+    content.Version = package.Version;
+    if (package.MainPicture) content.MainPicture = package.MainPicture->Decode();
+    if (package.InactivePicture) content.InActivePicture = package.InactivePicture->Decode();
+    if (package.MaskPicture) content.MaskPicture = package.MaskPicture->Decode();
+    content.ActivePictures.reserve(package.ActivePictures.size());
+    for (const TBmpFile& picture : package.ActivePictures) content.ActivePictures.push_back(picture.Decode());
+    content.Definition = package.Definition;
+    return content;
+}
+
 TbsSkinDataCore::TbsSkinDataCore(TbsSkinMessageTarget& target) : FTarget(target) {}
 
 TbsSkinDataCore::~TbsSkinDataCore() {
@@ -41,6 +53,13 @@ void TbsSkinDataCore::LoadSkin(bool sourceEmpty, const std::function<TbsSkinCont
     }
     FChanging = false;
     Broadcast(WM_SKINCHANGEEND);
+}
+
+void TbsSkinDataCore::LoadCompressedStoredSkin(const TbsStoredSkinPackage& stored) {
+    LoadSkin(stored.IsEmpty(), [&stored] {
+        const std::vector<std::uint8_t>& bytes = stored.GetPackageStream();
+        return DecodeSkinContent(DecompressSkinPackage(bytes.data(), bytes.size()));
+    });
 }
 
 void TbsSkinDataCore::ReadContent(TbsSkinContent content) {

@@ -24,6 +24,8 @@
 
 #include "platform/portable/PixelBuffer.h"
 #include "skin/data/portable/SkinDefinition.h"
+#include "skin/data/portable/SkinPackage.h"
+#include "skin/data/portable/StoredSkin.h"
 
 // What one decompressed skin package gives the manager.
 struct TbsSkinContent {
@@ -32,6 +34,9 @@ struct TbsSkinContent {
     std::vector<TPixelBuffer> ActivePictures;                // picture index order
     std::string Definition;                                  // the INI text
 };
+
+// Decodes the pictures of a read package (absent main pictures stay empty).
+TbsSkinContent DecodeSkinContent(const TbsSkinPackage& package);
 
 // Receives the manager's announcements.
 class TbsSkinMessageTarget {
@@ -56,6 +61,9 @@ public:
     // The load above. `readContent` decompresses and reads the package
     // (step 5 to 7) and may raise; it is not called for an empty source.
     void LoadSkin(bool sourceEmpty, const std::function<TbsSkinContent()>& readContent);
+    // The load from a stored skin: inflated ("compression error" when the
+    // zlib data is corrupt or cut short) and read as a package.
+    void LoadCompressedStoredSkin(const TbsStoredSkinPackage& stored);
 
     // ClearRecords, the three main pictures and their names emptied, FEmpty.
     void ClearSkin();
