@@ -92,7 +92,7 @@ TSkinReport DescribeSkinPackage(const TbsSkinPackage& package) {
             problems.push_back(std::string("a main picture is present but \"PICTURES\" gives it no file name"));
     };
     mainLine("main picture      ", names.Picture, package.MainPicture);
-    mainLine("inactive picture  ", names.InactivePicture, package.InactivePicture);
+    mainLine("inactive picture  ", names.InActivePicture, package.InactivePicture);
     mainLine("mask picture      ", names.Mask, package.MaskPicture);
     if (package.DiscardedPictures > 0)
         out.push_back("discarded         " + std::to_string(package.DiscardedPictures) +

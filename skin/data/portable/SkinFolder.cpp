@@ -24,8 +24,6 @@ const char* const SUnpackCount = "unpack: the definition lists a different numbe
 const char* const SUnpackFolder = "unpack: cannot create the folder ";
 const char* const SUnpackNoPicture = "unpack: the definition names a picture the package does not hold: ";
 
-const char* const kPictures = "PICTURES";
-
 TBmpFile ReadPictureFile(const std::filesystem::path& folder, const std::string& name) {
     std::string path = (folder / name).string();
     std::vector<std::uint8_t> bytes = ReadFileBytes(path);
@@ -56,17 +54,8 @@ bool IsPlainFileName(const std::string& name) {
 }  // namespace
 
 TbsSkinPictureNames ReadSkinPictureNames(const std::string& definition) {
-    TMemIniFile ini(definition);
     TbsSkinPictureNames names;
-    names.Picture = ini.ReadString(kPictures, "picture", "");
-    names.InactivePicture = ini.ReadString(kPictures, "inactivepicture", "");
-    names.Mask = ini.ReadString(kPictures, "mask", "");
-    int count = ini.ReadInteger(kPictures, "activepicturescount", 0);
-    std::size_t keys = ini.KeyCount(kPictures);
-    std::size_t n = count <= 0 ? 0 : std::min<std::size_t>(std::size_t(count), keys);
-    names.ActivePictures.reserve(n);
-    for (std::size_t i = 0; i < n; ++i)
-        names.ActivePictures.push_back(ini.ReadString(kPictures, std::to_string(i), ""));
+    names.LoadFromIni(TMemIniFile(definition));
     return names;
 }
 
@@ -99,7 +88,7 @@ TbsSkinPackage ReadSkinFolder(const std::string& iniPath) {
     TbsSkinPictureNames names = ReadSkinPictureNames(text);
     TbsSkinPackage package;
     package.MainPicture = ReadOptionalPicture(folder, names.Picture);
-    package.InactivePicture = ReadOptionalPicture(folder, names.InactivePicture);
+    package.InactivePicture = ReadOptionalPicture(folder, names.InActivePicture);
     package.MaskPicture = ReadOptionalPicture(folder, names.Mask);
     for (std::size_t i = 0; i < names.ActivePictures.size(); ++i) {
         if (names.ActivePictures[i].empty())
@@ -127,14 +116,14 @@ void WriteSkinFolder(const TbsSkinPackage& package, const std::string& folder, c
             throw Exception(SUnpackClash + name);
     };
     for (const auto& [name, picture] : {std::pair{&names.Picture, &package.MainPicture},
-                                        std::pair{&names.InactivePicture, &package.InactivePicture},
+                                        std::pair{&names.InActivePicture, &package.InactivePicture},
                                         std::pair{&names.Mask, &package.MaskPicture}})
         if (!name->empty() && !*picture)
             throw Exception(SUnpackNoPicture + *name);
     if (package.MainPicture)
         plan(names.Picture, *package.MainPicture, "main picture");
     if (package.InactivePicture)
-        plan(names.InactivePicture, *package.InactivePicture, "inactive picture");
+        plan(names.InActivePicture, *package.InactivePicture, "inactive picture");
     if (package.MaskPicture)
         plan(names.Mask, *package.MaskPicture, "mask picture");
     for (std::size_t i = 0; i < package.ActivePictures.size(); ++i)
@@ -153,7 +142,7 @@ void WriteSkinFolder(const TbsSkinPackage& package, const std::string& folder, c
     if (package.MainPicture)
         write(names.Picture, package.MainPicture->Bytes);
     if (package.InactivePicture)
-        write(names.InactivePicture, package.InactivePicture->Bytes);
+        write(names.InActivePicture, package.InactivePicture->Bytes);
     if (package.MaskPicture)
         write(names.Mask, package.MaskPicture->Bytes);
     for (std::size_t i = 0; i < package.ActivePictures.size(); ++i)

@@ -7,19 +7,15 @@
 #include <vector>
 
 #include "skin/data/portable/SkinPackage.h"
+#include "skin/data/portable/SkinWindowSections.h"
 
 // The five sections a skin folder's INI file must have to be packed.
 extern const char* const SkinFolderRequiredSections[5];
 
-// The file names of a package's pictures, read from the "PICTURES" section of
-// a skin definition. Empty names mean "no picture"; the active picture list
-// never has more entries than the section has keys, whatever its count says.
-struct TbsSkinPictureNames {
-    std::string Picture;
-    std::string InactivePicture;
-    std::string Mask;
-    std::vector<std::string> ActivePictures;
-};
+// The file names of a package's pictures, read from the "PICTURES" section
+// of a skin definition text. Empty names mean "no picture"; the active
+// picture list never has more entries than the section has keys, whatever
+// its count says.
 TbsSkinPictureNames ReadSkinPictureNames(const std::string& definition);
 
 // Splits text into lines at CR LF, LF or CR (a last line without an ending
