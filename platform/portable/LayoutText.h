@@ -1,0 +1,72 @@
+// The text form of a stored window layout, and its parser.
+//
+// A layout describes one root component and, nested inside it, the
+// components it owns, in creation order:
+//
+//   # comment to the end of the line
+//   Form1: TForm1 {
+//     Caption = "Rozudavuvo Dariz Zodovi"     string, C escapes \" \\ \n \xHH
+//     ClientWidth = 775                       integer, optionally negative
+//     Position = poScreenCenter               identifier: enum value, True/False,
+//                                             component reference or handler
+//     BorderIcons = []                        set of identifiers
+//     Items = ("0", "00", "1")                list of strings
+//     Picture.Data = picture("TJPEGImage", resource("TABLEJPG"))
+//     Label1: TLabel {                        nested component; its container
+//       Caption = "Bakiyeniz:"                (parent) is the enclosing one
+//     }
+//   }
+//
+// Binary values: resource("NAME") is the content of a file the build embeds
+// under that name, hex("0a1b") literal bytes, and picture("Class", binary)
+// the stored picture form: a one-byte length, that many characters naming
+// the picture class, a little-endian 32-bit byte count and the bytes.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct TLayoutValue {
+    enum class TKind { Integer, String, Ident, Set, List, Binary };
+    TKind Kind = TKind::Integer;
+    std::int64_t Integer = 0;
+    std::string Text;                 // String and Ident
+    std::vector<std::string> Items;   // Set (identifiers) and List (strings)
+    std::vector<std::uint8_t> Bytes;  // Binary
+
+    // The value as written in the layout, for error messages.
+    std::string Describe() const;
+};
+
+struct TLayoutProperty {
+    std::string Name;
+    TLayoutValue Value;
+    int Line = 0;
+};
+
+struct TLayoutNode {
+    std::string Name;
+    std::string ClassName;
+    int Line = 0;
+    std::vector<TLayoutProperty> Properties;  // in stored order
+    std::vector<TLayoutNode> Children;        // in creation order
+};
+
+// Supplies the bytes of resource("NAME"); nullopt when there is none.
+using TLayoutResourceLoader = std::function<std::optional<std::vector<std::uint8_t>>(const std::string& name)>;
+
+// Parses a layout text. Raises Exception "Layout line N: ..." on malformed
+// text or a resource the loader does not know.
+TLayoutNode ParseLayoutText(const std::string& text, const TLayoutResourceLoader& loader);
+
+// The stored picture form described above.
+std::vector<std::uint8_t> MakeStoredPicture(const std::string& className, const std::vector<std::uint8_t>& data);
+struct TStoredPicture {
+    std::string ClassName;
+    std::vector<std::uint8_t> Data;
+};
+// Raises Exception when the bytes are shorter than their counts claim.
+TStoredPicture ReadStoredPicture(const std::vector<std::uint8_t>& bytes);
