@@ -12,7 +12,7 @@
 #include <atomic>
 #include <utility>
 
-enum class THandleKind { Window, Dc, Bitmap, Font, Brush, Pen, Region, Module, Count };
+enum class THandleKind { Window, Dc, Bitmap, Font, Brush, Pen, Region, Module, Timer, Count };
 
 // Live handles of a kind currently held by owners in this process.
 long LiveHandleCount(THandleKind kind);
@@ -102,6 +102,43 @@ public:
 private:
     HWND FWnd;  // not owned
     HDC FDc;
+};
+
+// A running SetTimer timer of a window, killed on destruction.
+class TTimerId {
+public:
+    TTimerId() = default;
+    TTimerId(HWND wnd, UINT_PTR id, UINT interval)  // interval: ms
+        : FWnd(wnd), FId(SetTimer(wnd, id, interval, nullptr)) {
+        if (FId) handles_detail::Counter(THandleKind::Timer)++;
+    }
+    TTimerId(const TTimerId&) = delete;
+    TTimerId& operator=(const TTimerId&) = delete;
+    TTimerId(TTimerId&& other) noexcept
+        : FWnd(std::exchange(other.FWnd, nullptr)), FId(std::exchange(other.FId, 0)) {}
+    TTimerId& operator=(TTimerId&& other) noexcept {
+        if (this != &other) {
+            Reset();
+            FWnd = std::exchange(other.FWnd, nullptr);
+            FId = std::exchange(other.FId, 0);
+        }
+        return *this;
+    }
+    ~TTimerId() { Reset(); }
+    explicit operator bool() const { return FId != 0; }
+    UINT_PTR Get() const { return FId; }
+    void Reset() {
+        if (FId) {
+            KillTimer(FWnd, FId);
+            handles_detail::Counter(THandleKind::Timer)--;
+        }
+        FWnd = nullptr;
+        FId = 0;
+    }
+
+private:
+    HWND FWnd = nullptr;  // not owned
+    UINT_PTR FId = 0;
 };
 
 // Selects a GDI object into a DC for the guard's lifetime and puts the

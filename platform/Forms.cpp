@@ -1,0 +1,260 @@
+#include "platform/Forms.h"
+
+#include <algorithm>
+
+#include "platform/FrameworkClasses.h"
+#include "platform/Resources.h"
+#include "platform/portable/Exception.h"
+#include "platform/portable/LayoutReader.h"
+
+namespace {
+constexpr const char* kNoLayout = "The program carries no window layout named ";
+
+DWORD FormStyle(TFormBorderStyle border, unsigned icons, DWORD& exStyle);
+}  // namespace
+
+void HandleFrameworkException(const std::exception& e) { Application().HandleException(e); }
+
+// ---- TForm --------------------------------------------------------------------
+
+TForm::TForm(TComponent* AOwner) : TCustomControl(AOwner) {
+    SetVisible(false);
+    Application().AddForm(this);
+}
+
+TForm::~TForm() {
+    if (FOnDestroy) FOnDestroy(this);
+    Application().RemoveForm(this);
+    DestroyHandle();
+}
+
+namespace {
+DWORD FormStyle(TFormBorderStyle border, unsigned icons, DWORD& exStyle) {
+    DWORD style = WS_CLIPCHILDREN;
+    exStyle = 0;
+    switch (border) {
+        case TFormBorderStyle::bsNone: style |= WS_POPUP; break;
+        case TFormBorderStyle::bsSingle: style |= WS_CAPTION | WS_BORDER; break;
+        case TFormBorderStyle::bsSizeable: style |= WS_CAPTION | WS_THICKFRAME; break;
+        case TFormBorderStyle::bsDialog:
+            style |= WS_CAPTION | WS_DLGFRAME;
+            exStyle |= WS_EX_DLGMODALFRAME;
+            break;
+    }
+    if (border != TFormBorderStyle::bsNone && (icons & biSystemMenu)) {
+        style |= WS_SYSMENU;
+        if (border != TFormBorderStyle::bsDialog) {
+            if (icons & biMinimize) style |= WS_MINIMIZEBOX;
+            if (icons & biMaximize) style |= WS_MAXIMIZEBOX;
+        }
+    }
+    return style;
+}
+}  // namespace
+
+SIZE TForm::FrameSize() const {
+    DWORD ex = 0;
+    DWORD style = FormStyle(FBorderStyle, FBorderIcons, ex);
+    RECT rc{0, 0, FClientWidth, FClientHeight};
+    AdjustWindowRectEx(&rc, style, FALSE, ex);
+    return SIZE{rc.right - rc.left, rc.bottom - rc.top};
+}
+
+void TForm::ApplyClientSize() {
+    if (FClientWidth < 0 || FClientHeight < 0) return;
+    SIZE s = FrameSize();
+    SetBounds(FLeft, FTop, s.cx, s.cy);
+    if (!HandleAllocated()) return;
+    // The system's frame may differ from the computed one: correct by the
+    // difference actually found.
+    RECT rc{};
+    ::GetClientRect(GetHandle(), &rc);
+    int dw = FClientWidth - (rc.right - rc.left), dh = FClientHeight - (rc.bottom - rc.top);
+    if (dw || dh) SetBounds(FLeft, FTop, FWidth + dw, FHeight + dh);
+}
+
+void TForm::SetClientWidth(int value) {
+    FClientWidth = value;
+    if (FClientHeight < 0) FClientHeight = 0;
+    ApplyClientSize();
+}
+
+void TForm::SetClientHeight(int value) {
+    FClientHeight = value;
+    if (FClientWidth < 0) FClientWidth = 0;
+    ApplyClientSize();
+}
+
+TRect TForm::GetClientRect() const {
+    if (HandleAllocated()) return TCustomControl::GetClientRect();
+    if (FClientWidth >= 0 && FClientHeight >= 0) return Rect(0, 0, FClientWidth, FClientHeight);
+    return TCustomControl::GetClientRect();
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle value) {
+    if (value == FBorderStyle) return;
+    FBorderStyle = value;
+    ApplyClientSize();
+    RecreateWnd();
+}
+
+void TForm::SetBorderIcons(unsigned value) {
+    if (value == FBorderIcons) return;
+    FBorderIcons = value;
+    ApplyClientSize();
+    RecreateWnd();
+}
+
+void TForm::CreateParams(TCreateParams& params) {
+    TCustomControl::CreateParams(params);
+    params.WinClassName = "RdzForm";
+    params.Style = FormStyle(FBorderStyle, FBorderIcons, params.ExStyle);
+    if (!GetEnabled()) params.Style |= WS_DISABLED;
+    params.WndParent = nullptr;
+    if (FPosition == TPosition::poScreenCenter) {
+        // Centred on the primary screen; halves truncate.
+        FLeft = (GetSystemMetrics(SM_CXSCREEN) - FWidth) / 2;
+        FTop = (GetSystemMetrics(SM_CYSCREEN) - FHeight) / 2;
+    }
+    params.X = FLeft;
+    params.Y = FTop;
+    params.Width = FWidth;
+    params.Height = FHeight;
+}
+
+void TForm::CreateWnd() {
+    TCustomControl::CreateWnd();
+    ApplyClientSize();
+    Realign();
+}
+
+void TForm::Show() {
+    SetVisible(true);
+    SetForegroundWindow(GetHandle());
+}
+
+void TForm::VisibleChanged() {
+    if (GetVisible()) {
+        ShowWindow(GetHandle(), SW_SHOW);
+    } else if (HandleAllocated()) {
+        ShowWindow(GetHandle(), SW_HIDE);
+    }
+}
+
+void TForm::TextChanged() {}
+
+void TForm::Close() {
+    TCloseAction action = Application().GetMainForm() == this ? TCloseAction::caFree : TCloseAction::caHide;
+    if (FOnClose) FOnClose(this, action);
+    if (action == TCloseAction::caNone) return;
+    if (Application().GetMainForm() == this) {
+        // The loop ends and the program destroys the form afterwards, never
+        // in the middle of a handler that pumped messages.
+        Application().Terminate();
+    } else {
+        Hide();
+    }
+}
+
+LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_CLOSE:
+            Close();
+            return 0;
+        case WM_WINDOWPOSCHANGED: {
+            LRESULT r = TCustomControl::WndProc(msg, wParam, lParam);
+            RECT rc{};
+            GetWindowRect(GetHandle(), &rc);
+            FLeft = rc.left;
+            FTop = rc.top;
+            FWidth = rc.right - rc.left;
+            FHeight = rc.bottom - rc.top;
+            return r;
+        }
+        default:
+            return TCustomControl::WndProc(msg, wParam, lParam);
+    }
+}
+
+void TForm::DoCreate() {
+    if (FOnCreate) FOnCreate(this);
+}
+
+void TForm::ReadLayoutInto(const TLayoutNode& layout) {
+    ReadLayout(*this, layout, FrameworkClasses());
+    DoCreate();
+}
+
+void TForm::ReadLayoutResource(const std::string& resourceName) {
+    std::optional<std::vector<std::uint8_t>> text = LoadRcData(resourceName);
+    if (!text) throw Exception(kNoLayout + resourceName);
+    TLayoutNode layout = ParseLayoutText(std::string(text->begin(), text->end()), LoadRcData);
+    ReadLayoutInto(layout);
+}
+
+// ---- TApplication -----------------------------------------------------------------
+
+TApplication& Application() {
+    static TApplication application;
+    return application;
+}
+
+TApplication::TApplication() = default;
+
+void TApplication::Initialize() {
+    if (FInitialized) return;
+    FInitialized = true;
+    (void)FrameworkClasses();
+}
+
+void TApplication::AddForm(TForm* form) {
+    FForms.push_back(form);
+    if (!FMainForm) FMainForm = form;
+}
+
+void TApplication::RemoveForm(TForm* form) {
+    FForms.erase(std::remove(FForms.begin(), FForms.end(), form), FForms.end());
+    if (FMainForm == form) FMainForm = nullptr;
+}
+
+bool TApplication::HandleMessage() {
+    MSG msg{};
+    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+    if (msg.message == WM_QUIT) {
+        FTerminated = true;
+        return true;
+    }
+    HWND top = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    for (TForm* form : FForms) {
+        // Tab and arrow keys move between the form's controls.
+        if (top && form->HandleAllocated() && form->GetHandle() == top && msg.message >= WM_KEYFIRST &&
+            msg.message <= WM_KEYLAST && (msg.wParam == VK_TAB) && IsDialogMessageA(top, &msg))
+            return true;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+    return true;
+}
+
+void TApplication::ProcessMessages() {
+    while (!FTerminated && HandleMessage()) {
+    }
+}
+
+void TApplication::Run() {
+    if (FMainForm) FMainForm->Show();
+    while (!FTerminated) {
+        if (!HandleMessage()) WaitMessage();
+    }
+}
+
+void TApplication::Terminate() { PostQuitMessage(0); }
+
+void TApplication::HandleException(const std::exception& e) {
+    if (OnException) {
+        OnException(e.what());
+        return;
+    }
+    HWND owner = FMainForm && FMainForm->HandleAllocated() ? FMainForm->GetHandle() : nullptr;
+    MessageBoxA(owner, e.what(), FTitle.c_str(), MB_OK | MB_ICONERROR);
+}

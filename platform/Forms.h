@@ -1,0 +1,133 @@
+// Top-level windows and the application object.
+//
+// TForm is a top-level custom control with a caption, a client size, a
+// border style and icons, and screen centring. A form read from a layout
+// runs OnCreate after the whole layout has been loaded (ReadLayoutInto).
+//
+// TApplication keeps the list of open forms, runs the message loop, pumps
+// pending messages once on request (ProcessMessages) and shows errors that
+// no handler caught in a message box, after which the loop goes on.
+#pragma once
+
+// Types.h comes first: windows.h defines colour macros with the names of its functions.
+#include "platform/portable/Types.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/Controls.h"
+#include "platform/portable/LayoutText.h"
+
+enum class TPosition { poDesigned, poDefault, poScreenCenter };
+enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };
+// Bits of TForm::GetBorderIcons().
+enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
+
+enum class TCloseAction { caNone, caHide, caFree };
+using TCloseEvent = std::function<void(TComponent* Sender, TCloseAction& Action)>;
+
+class TForm : public TCustomControl {
+public:
+    explicit TForm(TComponent* AOwner);
+    ~TForm() override;
+
+    // Client size; the window size follows from the border style.
+    void SetClientWidth(int value);
+    void SetClientHeight(int value);
+    TRect GetClientRect() const override;
+
+    TPosition GetPosition() const { return FPosition; }
+    void SetPosition(TPosition value) { FPosition = value; }
+    TFormBorderStyle GetBorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TFormBorderStyle value);
+    unsigned GetBorderIcons() const { return FBorderIcons; }
+    void SetBorderIcons(unsigned value);
+
+    void Show();
+    void Hide() { SetVisible(false); }
+    // Asks the form to close: OnClose decides; the main form ends the
+    // application's loop instead of destroying itself.
+    void Close();
+
+    void SetOnCreate(TNotifyEvent value) { FOnCreate = std::move(value); }
+    void SetOnClose(TCloseEvent value) { FOnClose = std::move(value); }
+    void SetOnDestroy(TNotifyEvent value) { FOnDestroy = std::move(value); }
+
+    // Reads the layout into this form, then runs OnCreate.
+    void ReadLayoutInto(const TLayoutNode& layout);
+    // Parses and reads the layout stored as the RCDATA resource of that
+    // name; binary resources it names are RCDATA resources of the module.
+    void ReadLayoutResource(const std::string& resourceName);
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void VisibleChanged() override;
+    void TextChanged() override;
+    virtual void DoCreate();
+
+private:
+    // Window size for a client size under the present border style.
+    SIZE FrameSize() const;
+    void ApplyClientSize();
+
+    int FClientWidth = -1, FClientHeight = -1;  // -1: not set, size from Width/Height
+    TPosition FPosition = TPosition::poDesigned;
+    TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;
+    unsigned FBorderIcons = biSystemMenu | biMinimize | biMaximize;
+    TNotifyEvent FOnCreate, FOnDestroy;
+    TCloseEvent FOnClose;
+};
+
+class TApplication {
+public:
+    TApplication();
+    TApplication(const TApplication&) = delete;
+    TApplication& operator=(const TApplication&) = delete;
+
+    // Registers the framework's classes; called once before forms are made.
+    void Initialize();
+    const std::string& GetTitle() const { return FTitle; }
+    void SetTitle(const std::string& value) { FTitle = value; }
+
+    // Forms currently open, in creation order.
+    int GetFormCount() const { return int(FForms.size()); }
+    TForm* GetForm(int index) const { return FForms.at(std::size_t(index)); }
+    TForm* GetMainForm() const { return FMainForm; }  // not owned
+    void SetMainForm(TForm* value) { FMainForm = value; }
+
+    // Shows the main form and handles messages until Terminate.
+    void Run();
+    // Handles every message already queued, once, and returns. A WM_QUIT
+    // met here ends the loop at its next turn (GetTerminated).
+    void ProcessMessages();
+    // Handles one message if there is one; false when the queue was empty.
+    bool HandleMessage();
+    void Terminate();
+    bool GetTerminated() const { return FTerminated; }
+    // Clears the terminated state (tests run several loops in one process).
+    void ResetTerminated() { FTerminated = false; }
+
+    // Shows the text of an error that no handler caught. With OnException
+    // set, that handler gets the text instead of the message box.
+    void HandleException(const std::exception& e);
+    std::function<void(const std::string& text)> OnException;
+
+private:
+    friend class TForm;
+    void AddForm(TForm* form);
+    void RemoveForm(TForm* form);
+
+    std::string FTitle = "Rozudavuvo Dariz Zodovi";
+    std::vector<TForm*> FForms;  // not owned
+    TForm* FMainForm = nullptr;  // not owned
+    bool FTerminated = false;
+    bool FInitialized = false;
+};
+
+// The one application object of the process.
+TApplication& Application();
