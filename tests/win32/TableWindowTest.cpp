@@ -1,0 +1,303 @@
+// The real table window, made from the layout the program carries: its
+// controls, a spin played with mouse messages and real timers, the
+// read-only balance field, and a close queued during a spin.
+#include "game/Unit1.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <typeinfo>
+
+#include "tests/win32/WindowTestSupport.h"
+
+namespace {
+
+class TableWindow : public testing::Test {
+protected:
+    void SetUp() override {
+        Application().Initialize();
+        Application().ResetTerminated();
+        Form = std::make_unique<TForm1>(nullptr);
+        Form->Show();
+        PumpFor(50);
+    }
+    void TearDown() override {
+        Form.reset();
+        PumpFor(20);
+        Application().ResetTerminated();
+    }
+
+    static std::string WindowText(HWND wnd) {
+        char text[256] = {};
+        GetWindowTextA(wnd, text, sizeof(text));
+        return text;
+    }
+
+    // Presses and releases the left button over the middle of a window.
+    static void ClickWindow(HWND wnd) {
+        RECT rc{};
+        GetClientRect(wnd, &rc);
+        LPARAM at = MAKELPARAM(rc.right / 2, rc.bottom / 2);
+        PostMessageA(wnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        PostMessageA(wnd, WM_LBUTTONUP, 0, at);
+    }
+
+    std::unique_ptr<TForm1> Form;
+};
+
+struct TExpectedControl {
+    const char* Name;
+    const char* Parent;
+    TRect Bounds;     // parent client coordinates
+    int TabOrder;     // -1: not a windowed control
+};
+
+TEST_F(TableWindow, EveryControlHasItsClassParentBoundsAndTabOrder) {
+    const TExpectedControl expected[] = {
+        {"Image1", "Form1", Bounds(0, 0, 565, 239), -1},
+        {"Label5", "Form1", Bounds(8, 256, 132, 13), -1},
+        {"Label6", "Form1", Bounds(216, 256, 32, 13), -1},
+        {"bsSkinGroupBox1", "Form1", Bounds(568, 2, 201, 113), 0},
+        {"Label1", "bsSkinGroupBox1", Bounds(8, 32, 48, 13), -1},
+        {"Label2", "bsSkinGroupBox1", Bounds(32, 88, 141, 13), -1},
+        {"Label3", "bsSkinGroupBox1", Bounds(56, 72, 91, 13), -1},
+        {"Label4", "bsSkinGroupBox1", Bounds(152, 32, 22, 13), -1},
+        {"bsSkinEdit1", "bsSkinGroupBox1", Bounds(63, 29, 82, 19), 0},
+        {"bsSkinComboBox1", "Form1", Bounds(144, 253, 65, 20), 1},
+        {"bsSkinComboBox2", "Form1", Bounds(256, 253, 73, 20), 2},
+        {"bsSkinButton1", "Form1", Bounds(344, 251, 75, 25), 3},
+        {"bsSkinStatusBar1", "Form1", Bounds(0, 285, 775, 21), 4},
+        {"bsSkinStatusPanel1", "bsSkinStatusBar1", Bounds(0, 0, 209, 21), 0},
+        {"bsSkinRichEdit1", "Form1", Bounds(640, 128, 81, 89), 5},
+        {"bsSkinGauge1", "Form1", Bounds(583, 222, 178, 20), 6},
+    };
+    for (const TExpectedControl& e : expected) {
+        SCOPED_TRACE(e.Name);
+        auto* control = dynamic_cast<TControl*>(Form->FindComponent(e.Name));
+        ASSERT_NE(control, nullptr);
+        ASSERT_NE(control->GetParent(), nullptr);
+        EXPECT_EQ(control->GetParent()->GetName(), e.Parent);
+        EXPECT_EQ(control->GetBoundsRect(), e.Bounds);
+        auto* windowed = dynamic_cast<TWinControl*>(control);
+        EXPECT_EQ(windowed ? windowed->GetTabOrder() : -1, e.TabOrder);
+        if (windowed && dynamic_cast<TComboBox*>(control) == nullptr) {
+            // The native window sits where the object says (combo boxes
+            // extend below for their list).
+            HWND wnd = windowed->GetHandle();
+            RECT rc{};
+            GetWindowRect(wnd, &rc);
+            MapWindowPoints(HWND_DESKTOP, GetParent(wnd), reinterpret_cast<POINT*>(&rc), 2);
+            EXPECT_EQ(Rect(rc.left, rc.top, rc.right, rc.bottom), e.Bounds);
+        }
+    }
+    EXPECT_EQ(typeid(*Form->Image1), typeid(TImage));
+    EXPECT_EQ(typeid(*Form->bsSkinGroupBox1), typeid(TGroupBox));
+    EXPECT_EQ(typeid(*Form->bsSkinEdit1), typeid(TEdit));
+    EXPECT_EQ(typeid(*Form->bsSkinButton1), typeid(TButton));
+    EXPECT_EQ(typeid(*Form->bsSkinStatusBar1), typeid(TStatusBar));
+    EXPECT_EQ(typeid(*Form->bsSkinStatusPanel1), typeid(TStatusPanel));
+    EXPECT_EQ(typeid(*Form->bsSkinRichEdit1), typeid(TRichEdit));
+    EXPECT_EQ(typeid(*Form->bsSkinGauge1), typeid(TGauge));
+    EXPECT_EQ(Form->bsSkinStatusBar1->GetAlign(), TAlign::alBottom);
+    EXPECT_EQ(Form->bsSkinStatusPanel1->GetAlign(), TAlign::alLeft);
+    // Dialog navigation follows the tab order: the window after the group
+    // box is the number selector, then the stake selector, then the button.
+    HWND form = Form->GetHandle();
+    EXPECT_EQ(GetWindow(Form->bsSkinGroupBox1->GetHandle(), GW_HWNDNEXT), Form->bsSkinComboBox1->GetHandle());
+    EXPECT_EQ(GetWindow(Form->bsSkinComboBox2->GetHandle(), GW_HWNDNEXT), Form->bsSkinButton1->GetHandle());
+    EXPECT_EQ(GetWindow(form, GW_CHILD), Form->bsSkinGroupBox1->GetHandle());
+}
+
+TEST_F(TableWindow, WindowIsCentredWithItsClientSizeCaptionAndFixedBorder) {
+    HWND wnd = Form->GetHandle();
+    RECT client{}, window{};
+    GetClientRect(wnd, &client);
+    GetWindowRect(wnd, &window);
+    EXPECT_EQ(client.right, 775);
+    EXPECT_EQ(client.bottom, 306);
+    EXPECT_EQ(WindowText(wnd), "Rozudavuvo Dariz Zodovi");
+    int width = window.right - window.left, height = window.bottom - window.top;
+    EXPECT_EQ(window.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+    EXPECT_EQ(window.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
+    LONG_PTR style = GetWindowLongPtrA(wnd, GWL_STYLE);
+    EXPECT_TRUE(style & WS_CAPTION);
+    EXPECT_FALSE(style & WS_THICKFRAME) << "not resizable";
+    EXPECT_FALSE(style & WS_SYSMENU) << "no border icons";
+    EXPECT_TRUE(IsWindowVisible(wnd));
+}
+
+TEST_F(TableWindow, StartsWithTheLayoutsTextsItemsAndSelections) {
+    EXPECT_EQ(WindowText(Form->bsSkinEdit1->GetHandle()), "200");
+    EXPECT_EQ(Form->Label5->GetCaption(), "Parayi Koyacaginiz Numara:");
+    EXPECT_EQ(Form->Label6->GetCaption(), "Miktar:");
+    EXPECT_EQ(Form->Label1->GetCaption(), "Bakiyeniz:");
+    EXPECT_EQ(Form->Label2->GetCaption(), "Bet with your head, not over it");
+    EXPECT_EQ(Form->Label3->GetCaption(), "Rozudavuvo Casino");
+    EXPECT_EQ(Form->Label4->GetCaption(), "VKS");
+    EXPECT_EQ(Form->bsSkinGroupBox1->GetCaption(), "Merhaba Oyuncu");
+    EXPECT_EQ(WindowText(Form->bsSkinButton1->GetHandle()), "Hadi Kizim");
+    EXPECT_EQ(Form->bsSkinStatusPanel1->GetCaption(), "Bekliyor");
+    EXPECT_EQ(Form->bsSkinRichEdit1->GetText(), "");
+    EXPECT_EQ(Form->bsSkinGauge1->GetValue(), 0);
+    EXPECT_TRUE(IsWindowEnabled(Form->bsSkinButton1->GetHandle()));
+
+    HWND numbers = Form->bsSkinComboBox1->GetHandle();
+    ASSERT_EQ(SendMessageA(numbers, CB_GETCOUNT, 0, 0), 38);
+    char item[16] = {};
+    SendMessageA(numbers, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(item));
+    EXPECT_STREQ(item, "00");
+    SendMessageA(numbers, CB_GETLBTEXT, 37, reinterpret_cast<LPARAM>(item));
+    EXPECT_STREQ(item, "36");
+    EXPECT_EQ(SendMessageA(numbers, CB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(WindowText(numbers), "0");
+    EXPECT_TRUE(GetWindowLongPtrA(numbers, GWL_STYLE) & CBS_DROPDOWNLIST);
+
+    HWND stakes = Form->bsSkinComboBox2->GetHandle();
+    ASSERT_EQ(SendMessageA(stakes, CB_GETCOUNT, 0, 0), 4);
+    SendMessageA(stakes, CB_GETLBTEXT, 3, reinterpret_cast<LPARAM>(item));
+    EXPECT_STREQ(item, "500 VKS");
+    EXPECT_EQ(WindowText(stakes), "5 VKS");
+
+    EXPECT_EQ(Form->bsSkinRichEdit1->Font().GetName(), "Arial");
+    EXPECT_EQ(Form->bsSkinRichEdit1->Font().GetHeight(), -67);
+    EXPECT_EQ(Form->Timer1->GetInterval(), 2600u);
+    EXPECT_EQ(Form->Timer2->GetInterval(), 100u);
+    EXPECT_FALSE(Form->Timer1->IsRunning());
+    EXPECT_FALSE(Form->Timer2->IsRunning());
+    EXPECT_EQ(Form->IdDecoderMIME1->GetFillChar(), '=');
+    // The table picture was decoded at its own size.
+    EXPECT_EQ(Form->Image1->Picture().GetWidth(), 565);
+    EXPECT_EQ(Form->Image1->Picture().GetHeight(), 239);
+    ASSERT_NE(Form->Round(), nullptr) << "FormCreate ran";
+    EXPECT_EQ(Form->Round()->GetSpinCount(), 0);
+}
+
+TEST_F(TableWindow, MouseClickStartsASpinAndTheRealTimersDecideIt) {
+    HWND button = Form->bsSkinButton1->GetHandle();
+    ClickWindow(button);
+    ASSERT_TRUE(PumpUntil([&] { return Form->bsSkinStatusPanel1->GetCaption() == "Cekiliyor"; }, 2000));
+    EXPECT_EQ(WindowText(Form->bsSkinEdit1->GetHandle()), "195");
+    EXPECT_FALSE(IsWindowEnabled(button));
+    EXPECT_TRUE(Form->Timer1->IsRunning());
+    EXPECT_TRUE(Form->Timer2->IsRunning());
+
+    DWORD start = GetTickCount();
+    ASSERT_TRUE(PumpUntil([&] { return Form->bsSkinStatusPanel1->GetCaption() != "Cekiliyor"; }, 15000));
+    EXPECT_GE(GetTickCount() - start, 2000u) << "decided after the 2600 ms period, not before";
+    // The first spin always wins: the number shown is the selected one.
+    EXPECT_EQ(Form->bsSkinStatusPanel1->GetCaption(), "Tebrikler Kazandiniz!");
+    EXPECT_EQ(WindowText(Form->bsSkinEdit1->GetHandle()), "205");
+    EXPECT_EQ(Form->bsSkinRichEdit1->GetText(), "0");
+    EXPECT_EQ(Form->bsSkinGauge1->GetValue(), 100);
+    EXPECT_TRUE(IsWindowEnabled(button));
+    EXPECT_FALSE(Form->Timer1->IsRunning());
+    EXPECT_FALSE(Form->Timer2->IsRunning());
+}
+
+TEST_F(TableWindow, TimerMessagesDriveProgressAndDecision) {
+    Form->bsSkinComboBox1->SetItemIndex(2);  // "1"
+    Form->bsSkinComboBox2->SetItemIndex(3);  // 500 > 200: refused
+    SendMessageA(Form->bsSkinButton1->GetHandle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(Form->bsSkinStatusPanel1->GetCaption(), "Bakiye yetersiz");
+    EXPECT_EQ(Form->bsSkinEdit1->GetText(), "200");
+    EXPECT_FALSE(Form->Timer1->IsRunning());
+
+    Form->bsSkinComboBox2->SetItemIndex(1);  // 25
+    SendMessageA(Form->bsSkinButton1->GetHandle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(Form->bsSkinEdit1->GetText(), "175");
+    for (int i = 0; i < 3; ++i) Form->Timer2Timer(Form->Timer2);
+    EXPECT_EQ(Form->bsSkinGauge1->GetValue(), 12);
+    Form->Timer1Timer(Form->Timer1);
+    EXPECT_EQ(Form->bsSkinEdit1->GetText(), "225");
+    EXPECT_EQ(Form->bsSkinRichEdit1->GetText(), "1");
+    EXPECT_EQ(Form->bsSkinGauge1->GetValue(), 100);
+}
+
+TEST_F(TableWindow, BalanceFieldIsReadOnlyAgainstTypingPasteCutAndUndo) {
+    HWND edit = Form->bsSkinEdit1->GetHandle();
+    EXPECT_TRUE(GetWindowLongPtrA(edit, GWL_STYLE) & ES_READONLY) << "created read-only";
+    // Something to paste.
+    ASSERT_TRUE(OpenClipboard(edit));
+    EmptyClipboard();
+    HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, 8);
+    lstrcpyA(static_cast<char*>(GlobalLock(mem)), "99999");
+    GlobalUnlock(mem);
+    SetClipboardData(CF_TEXT, mem);
+    CloseClipboard();
+
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    SendMessageA(edit, WM_CHAR, '7', 0);
+    SendMessageA(edit, WM_CHAR, 0x16, 0);  // Ctrl+V as typed
+    SendMessageA(edit, WM_CHAR, 0x18, 0);  // Ctrl+X as typed
+    SendMessageA(edit, WM_KEYDOWN, VK_DELETE, 0);
+    SendMessageA(edit, WM_KEYDOWN, VK_BACK, 0);
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    BYTE shift = keys[VK_SHIFT];
+    keys[VK_SHIFT] = 0x80;  // Shift+Insert pastes
+    SetKeyboardState(keys);
+    SendMessageA(edit, WM_KEYDOWN, VK_INSERT, 0);
+    keys[VK_SHIFT] = shift;
+    SetKeyboardState(keys);
+    SendMessageA(edit, WM_PASTE, 0, 0);  // what the context menu's Paste sends
+    SendMessageA(edit, WM_CLEAR, 0, 0);
+    SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("1"));
+    SendMessageA(edit, WM_UNDO, 0, 0);
+    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("5000"));
+    SendMessageA(edit, EM_SETREADONLY, FALSE, 0);
+    SendMessageA(edit, WM_CHAR, '8', 0);
+    SendMessageA(edit, WM_CUT, 0, 0);  // copies only
+    EXPECT_EQ(WindowText(edit), "200");
+    EXPECT_TRUE(GetWindowLongPtrA(edit, GWL_STYLE) & ES_READONLY);
+
+    ASSERT_TRUE(OpenClipboard(edit));
+    HANDLE data = GetClipboardData(CF_TEXT);
+    std::string clip = data ? static_cast<const char*>(GlobalLock(data)) : "";
+    if (data) GlobalUnlock(data);
+    CloseClipboard();
+    EXPECT_EQ(clip, "200") << "cut copied the selection without removing it";
+
+    // The round still writes it.
+    Form->SetBalanceText("345");
+    EXPECT_EQ(WindowText(edit), "345");
+}
+
+TEST_F(TableWindow, CloseQueuedDuringTheSpinsPumpLeavesTheWindowWhole) {
+    HWND wnd = Form->GetHandle();
+    PostMessageA(wnd, WM_CLOSE, 0, 0);
+    // The click's handler pumps the queue once and meets the close there.
+    SendMessageA(Form->bsSkinButton1->GetHandle(), BM_CLICK, 0, 0);
+    EXPECT_TRUE(IsWindow(wnd));
+    EXPECT_EQ(Form->bsSkinEdit1->GetText(), "195");
+    EXPECT_EQ(Form->bsSkinStatusPanel1->GetCaption(), "Cekiliyor");
+    EXPECT_FALSE(IsWindowEnabled(Form->bsSkinButton1->GetHandle()));
+    // The close ended the loop instead: the program destroys the window
+    // after the handler has returned.
+    EXPECT_TRUE(Application().GetTerminated());
+}
+
+TEST_F(TableWindow, LabelsAndPicturePaintOnTheWindow) {
+    HWND wnd = Form->GetHandle();
+    RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    TBitmap shot(775, 306);
+    TWindowDc dc(wnd);
+    BitBlt(shot.Canvas().GetHandle(), 0, 0, 775, 306, dc.Get(), 0, 0, SRCCOPY);
+    TPixelBuffer pixels = shot.ToPixels();
+    // The picture's own pixels are on the window where the picture is.
+    TPixelBuffer picture = Form->Image1->Picture().ToPixels();
+    int same = 0;
+    for (int y = 0; y < 239; y += 17)
+        for (int x = 0; x < 565; x += 23) same += (pixels.At(x, y) & 0xFFFFFF) == (picture.At(x, y) & 0xFFFFFF);
+    EXPECT_GT(same, 15 * 25 * 9 / 10);
+    // Label5's text darkens some of its pixels on the button-face background.
+    COLORREF face = GetSysColor(COLOR_BTNFACE);
+    std::uint32_t facePixel = MakePixel(GetRValue(face), GetGValue(face), GetBValue(face));
+    int ink = 0;
+    for (int y = 256; y < 269; ++y)
+        for (int x = 8; x < 140; ++x) ink += (pixels.At(x, y) & 0xFFFFFF) != facePixel;
+    EXPECT_GT(ink, 20);
+}
+
+}  // namespace
