@@ -33,14 +33,29 @@ for _ in $(seq 1 300); do  # up to 30 s for wine to bring the window up
   sleep 0.1
 done
 [ -n "$wid" ] || { echo "run: no window titled '$title' appeared" >&2; exit 1; }
-# Let the first paint land before the picture is taken.
-for _ in $(seq 1 20); do
-  xdotool getwindowgeometry "$wid" >/dev/null 2>&1 && break
-  sleep 0.1
-done
-sleep 1
+# Let the first paint land before the picture is taken: wait until two
+# pictures of the window, a fifth of a second apart, are the same.
+eval "$(xdotool getwindowgeometry --shell "$wid")"
 shot=${RDZ_BUILD_DIR:-build}/screenshot.png
+previous=$(mktemp --suffix=.png)
+trap 'rm -f "$previous"; rdz_stop_wine; rdz_stop_xvfb' EXIT
+import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$previous"
+for _ in $(seq 1 50); do
+  sleep 0.2
+  import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$shot"
+  n=$(compare -metric AE "$previous" "$shot" null: 2>&1 || true)
+  [ "${n%% *}" = 0 ] && break
+  cp "$shot" "$previous"
+done
 import -window root "$shot"
 echo "run: no display; the game ran on a virtual one and its screenshot is $shot"
-xdotool windowclose "$wid" 2>/dev/null || true
+# Close it as a user would (the plain window has no frame buttons): focus,
+# then Alt+F4; the game ends its loop and exits.
+xdotool mousemove $((X + 100)) $((Y + 100)) click 1
+xdotool key alt+F4
+for _ in $(seq 1 100); do
+  kill -0 "$game" 2>/dev/null || break
+  sleep 0.1
+done
+kill "$game" 2>/dev/null || true
 wait "$game" 2>/dev/null || true
