@@ -438,8 +438,7 @@ TCanvas PaintMainPicture() {
     });
     // Caption band, clipped to the window outline.
     auto outline = [&](float x, float y) { return WindowOutlineDistance(x, y, 0, 0, float(w), float(h)); };
-    c.FillDistance(Box(0, 0, float(w), float(FrameClient.Top)), outline,
-                   [](float, float y) { return CaptionBand(y); });
+    c.Fill(0, 0, w, FrameClient.Top, [](float, float y) { return CaptionBand(y); });
     // Steel edges down the sides and along the bottom.
     c.Fill(0, FrameClient.Top, FrameClient.Left, h, Solid(Hex(0x3D4046)));
     c.Fill(FrameClient.Right, FrameClient.Top, w, h, Solid(Hex(0x3D4046)));

@@ -331,6 +331,15 @@ TEST(ZevrakPictures, StretchedFrameEdgesAreTheSameAllAlong) {
                          "caption object");
 }
 
+TEST(ZevrakPictures, ClientBackgroundIsDarkFromItsFirstRowToItsLast) {
+    // The client part is tiled over the window's client area: a stray row of
+    // the caption band in it would repeat as a line across the window.
+    TCanvas main = PaintMainPicture();
+    for (int y = FrameClient.Top; y < FrameClient.Bottom; ++y)
+        for (int x = FrameClient.Left; x < FrameClient.Right; ++x)
+            for (int ch = 0; ch < 3; ++ch) ASSERT_LT(main.Byte(x, y, ch), 40) << "x=" << x << " y=" << y;
+}
+
 TEST(ZevrakPictures, LayerBorderStripsRepeatWithoutSeams) {
     TCanvas pic = PaintLayerBorder(), mask = PaintLayerBorderMask();
     const int w = ActivePictures[piLayer].Width, h = ActivePictures[piLayer].Height;
