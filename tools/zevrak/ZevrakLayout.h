@@ -147,7 +147,7 @@ inline constexpr TRect GroupCaption = Rect(3, 2, 57, 16);
 // Plain panel: nine-part.
 inline constexpr TRect Panel = Bounds(189, 4, 60, 54);
 inline constexpr TPoint PanelLT{4, 4}, PanelRT{56, 4}, PanelLB{4, 50}, PanelRB{56, 50};
-inline constexpr TRect PanelClient = Rect(2, 2, 58, 52);
+inline constexpr TRect PanelClient = Rect(4, 4, 56, 50);  // inside the rounded corners
 
 // Status bar (horizontal three-part, 21 high) and its panel (17 high).
 inline constexpr TRect StatusBar = Bounds(64, 74, 49, 21);

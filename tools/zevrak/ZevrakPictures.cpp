@@ -349,9 +349,12 @@ void PaintGroupBox(TCanvas& c) {
     TRect at = GroupBox;
     PaintPanelFrame(c, at, 4, Hex(0x131417));
     // Caption band: brushed steel gone dark, with a gold hairline under it.
+    // The band ends at the hairline: the rows below it belong to the client
+    // area, which is tiled and must stay flat.
     float top = float(at.Top) + 2, bottom = float(at.Top) + 18;
-    c.FillRoundRect(Box(float(at.Left) + 2, top, float(at.Right) - 2, bottom + 2), 2,
-                    VerticalRamp(top, bottom, {{0, Hex(0x34373C)}, {0.5f, Hex(0x222428)}, {1, Hex(0x191A1E)}}));
+    TBox inner = Box(float(at.Left) + 2, top, float(at.Right) - 2, float(at.Bottom) - 2);
+    c.FillDistance(inner, [&](float x, float y) { return std::max(RoundRectDistance(x, y, inner, 2), y - bottom); },
+                   VerticalRamp(top, bottom, {{0, Hex(0x34373C)}, {0.5f, Hex(0x222428)}, {1, Hex(0x191A1E)}}));
     c.Fill(at.Left + 2, at.Top + 18, at.Right - 2, at.Top + 19, Solid(pal::GoldDark));
     c.Fill(at.Left + 4, at.Top + 18, at.Right - 4, at.Top + 19, Solid(pal::Gold));
 }

@@ -375,6 +375,19 @@ TEST(ZevrakPictures, ThreePartControlsHaveUniformMiddles) {
                       "vscrollbar");
 }
 
+TEST(ZevrakPictures, NinePartClientAreasAreFlatSoTheirTilesMeet) {
+    TCanvas c = PaintControls();
+    struct Row {
+        TRect Skin, Client;
+        const char* What;
+    } rows[] = {{GroupBox, GroupClient, "group box"}, {Panel, PanelClient, "panel"}, {ListBox, ListClient, "list box"}};
+    for (const auto& row : rows) {
+        TRect client = OffsetRect(row.Client, row.Skin.Left, row.Skin.Top);
+        ExpectUniformRows(c, client.Left, client.Right, client.Top, client.Bottom, row.What);
+        ExpectUniformColumns(c, client.Left, client.Right, client.Top, client.Bottom, row.What);
+    }
+}
+
 TEST(ZevrakPictures, GaugeFillRepeatsSoTiledCopiesMeet) {
     TCanvas c = PaintControls();
     int left = GaugeFill.Left + GaugeFillCap, middle = GaugeFill.Width() - 2 * GaugeFillCap;
