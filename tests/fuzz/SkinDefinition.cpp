@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // the same text again.
     std::size_t next = 0;
     for (const std::string& text : ReadList(ini, "SKINCONTROLS", "")) {
-        TbsSkinListItem item = SplitSkinListItem(text);
+        TbsSkinListEntry item = SplitSkinListItem(text);
         auto fresh = CreateSkinControlRecord(item.Type, item.Name);
         if (!fresh) continue;
         if (next >= skin.ControlRecords.size()) std::abort();
@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (next != skin.ControlRecords.size()) std::abort();
     next = 0;
     for (const std::string& text : ReadList(ini, "SKINOBJECTS", "")) {
-        TbsSkinListItem item = SplitSkinListItem(text);
+        TbsSkinListEntry item = SplitSkinListItem(text);
         auto fresh = CreateSkinObjectRecord(item.Type, item.Name);
         if (!fresh) continue;
         if (next >= skin.ObjectRecords.size()) std::abort();

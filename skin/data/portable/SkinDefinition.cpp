@@ -4,7 +4,7 @@
 
 TbsSkinDefinition::TbsSkinDefinition() = default;
 
-TbsSkinListItem SplitSkinListItem(std::string_view item) {
+TbsSkinListEntry SplitSkinListItem(std::string_view item) {
     const std::size_t colon = item.find(':');
     if (colon == std::string_view::npos) return {};
     return {std::string(item.substr(0, colon)), std::string(item.substr(colon + 1))};
@@ -34,7 +34,7 @@ void TbsSkinDefinition::LoadFromIni(const TMemIniFile& ini, const std::vector<TP
 
 void TbsSkinDefinition::ReadObjectList(const TMemIniFile& ini, const TbsSkinImageSource& images) {
     for (const std::string& text : ReadList(ini, "SKINOBJECTS", "")) {
-        TbsSkinListItem item = SplitSkinListItem(text);
+        TbsSkinListEntry item = SplitSkinListItem(text);
         std::unique_ptr<TbsDataSkinObject> record = CreateSkinObjectRecord(item.Type, std::move(item.Name));
         if (!record) continue;
         TbsDataSkinObject& added = *ObjectRecords.emplace_back(std::move(record));
@@ -45,7 +45,7 @@ void TbsSkinDefinition::ReadObjectList(const TMemIniFile& ini, const TbsSkinImag
 
 void TbsSkinDefinition::ReadControlList(const TMemIniFile& ini) {
     for (const std::string& text : ReadList(ini, "SKINCONTROLS", "")) {
-        TbsSkinListItem item = SplitSkinListItem(text);
+        TbsSkinListEntry item = SplitSkinListItem(text);
         std::unique_ptr<TbsDataSkinControl> record = CreateSkinControlRecord(item.Type, std::move(item.Name));
         if (!record) continue;
         ControlRecords.emplace_back(std::move(record))->LoadFromIni(ini);

@@ -54,7 +54,7 @@ private:
 
 // Splits a list item "name:type" at its first ":"; a text without ":" gives
 // an empty name and an empty type.
-struct TbsSkinListItem {
+struct TbsSkinListEntry {
     std::string Name, Type;
 };
-TbsSkinListItem SplitSkinListItem(std::string_view item);
+TbsSkinListEntry SplitSkinListItem(std::string_view item);
