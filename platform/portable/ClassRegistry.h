@@ -36,6 +36,9 @@ struct TClassInfo {
     // Creates an instance owned by owner; empty for classes that are only
     // ever the root of a layout (the root exists before its layout is read).
     std::function<TComponent*(TComponent* owner)> Create;
+    // Whether a component is of this class (or derived from it): properties
+    // are only ever set on instances.
+    std::function<bool(const TComponent*)> IsInstance;
     std::vector<TPropertyInfo> Properties;
 
     // The property of that name here or in a base class (case-insensitive).
@@ -73,7 +76,9 @@ template <class C>
 class TClassBuilder {
 public:
     TClassBuilder(TClassRegistry& registry, const std::string& name, const std::string& parentName)
-        : FInfo(registry.Register(name, parentName)) {}
+        : FInfo(registry.Register(name, parentName)) {
+        FInfo.IsInstance = [](const TComponent* c) { return dynamic_cast<const C*>(c) != nullptr; };
+    }
 
     TClassBuilder& Creatable() {
         FInfo.Create = [](TComponent* owner) -> TComponent* { return new C(owner); };

@@ -21,6 +21,8 @@ public:
     void Read(const TLayoutNode& node) {
         const TClassInfo* info = FClasses.Find(node.ClassName);
         if (!info) Fail(node.Name, nullptr, "", "unknown class " + node.ClassName);
+        if (!info->IsInstance || !info->IsInstance(&FRoot))
+            Fail(node.Name, nullptr, "", "the layout is for a " + info->Name + ", not for this component");
         FRoot.BeginLoading();
         try {
             FRoot.SetName(node.Name);

@@ -214,6 +214,7 @@ TEST(LayoutReader, EachErrorNamesTheComponentAndProperty) {
         {"R: TRoot {\n\n A: TThing { Count 1 } }", "Layout line 3", "expected '=' or ':'"},
         {"R: TRoot { } extra", "Layout line 1", "text after the root"},
         {"R: TNoRoot { }", "R", "unknown class TNoRoot"},
+        {"R: TThing { Count = 1 }", "R", "the layout is for a TThing"},
         {"R: TRoot { A: TThing { Label = hex(\"abc\") } }", "Layout line 1", "odd number of hex digits"},
     };
     for (const TBadLayout& c : cases) {
