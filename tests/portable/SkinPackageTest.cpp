@@ -81,6 +81,22 @@ TEST(SkinPackage, AllEmptyMainPicturesAreThreeFlagBytes) {
     EXPECT_EQ(read.Definition, "[X]\r\n");
 }
 
+TEST(SkinPackage, AnyNonzeroEmptyFlagMeansNoPictureAndIsWrittenAsOne) {
+    Bytes raw;
+    Put32(raw, 3);
+    raw.insert(raw.end(), {2, 255, 0});
+    TBmpFile mask = Picture(3, 2, 9);
+    Append(raw, mask.Bytes);
+    Put32(raw, 0);
+    TbsSkinPackage read = ReadSkinPackage(raw.data(), raw.size());
+    EXPECT_FALSE(read.MainPicture || read.InactivePicture);
+    ASSERT_TRUE(read.MaskPicture);
+    Bytes written = WriteSkinPackage(read);
+    EXPECT_EQ(written[4], 1);
+    EXPECT_EQ(written[5], 1);
+    EXPECT_EQ(written[6], 0);
+}
+
 TEST(SkinPackage, VersionTwoPicturesAreConsumedAndDiscarded) {
     TBmpFile active = Picture(3, 3, 50);
     // Each combination of the two extra pictures' empty flags.

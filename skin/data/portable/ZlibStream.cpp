@@ -204,23 +204,27 @@ std::vector<std::uint8_t> CompressBytes(const std::uint8_t* data, std::size_t si
 
 std::vector<std::uint8_t> DecompressBytes(const std::uint8_t* data, std::size_t size, std::size_t maxSize) {
     TbsDecompressionStream stream(data, size);
-    std::vector<std::uint8_t> out;
-    std::size_t chunk = 64 * 1024;
+    // Skin packages deflate to about a thirtieth, so 32 times the input is a
+    // first guess that usually holds the whole output: growing (and copying)
+    // costs more than the inflating of a typical package.
+    constexpr std::size_t kMinFirst = 64 * 1024;
+    constexpr std::size_t kExpansionGuess = 32;
+    std::size_t capacity = size > maxSize / kExpansionGuess ? maxSize : std::max(kMinFirst, size * kExpansionGuess);
+    capacity = std::min(capacity, maxSize);
+    std::vector<std::uint8_t> out(capacity);
+    std::size_t used = 0;
     for (;;) {
-        std::size_t used = out.size();
-        if (used >= maxSize) {
+        used += stream.Read(out.data() + used, out.size() - used);
+        if (used < out.size())
+            break;  // the stream ended before the buffer filled
+        if (out.size() >= maxSize) {
             std::uint8_t probe;
             if (stream.Read(&probe, 1) != 0)
                 throw Exception(SCompressionError);
             break;
         }
-        std::size_t want = std::min(chunk, maxSize - used);
-        out.resize(used + want);
-        std::size_t got = stream.Read(out.data() + used, want);
-        out.resize(used + got);
-        if (got < want)
-            break;
-        chunk = std::min<std::size_t>(chunk * 2, 16u << 20);  // grow geometrically, as inflate ratios can be large
+        out.resize(out.size() > maxSize / 2 ? maxSize : out.size() * 2);
     }
+    out.resize(used);
     return out;
 }
