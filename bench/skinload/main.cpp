@@ -1,0 +1,210 @@
+// Loading a skin package costs at most twice inflating it.
+//
+// Builds, in memory, a package shaped like the game's skin: a 150 x 130
+// main picture and its 1-bit mask, 19 active pictures of the game skin's
+// sizes and depths, and a definition of 80 records of about 60 KB (about
+// 750 bytes a record, as the game's skin has); about
+// 1.5 MB decompressed. Then times, best of several rounds:
+//   inflate: zlib's uncompress of the package into a ready buffer;
+//   load:    what the skin data manager does with it: inflate, read the
+//            package, decode every picture to 32 bits, read the definition
+//            into records (with the layer frame images).
+// Prints both times, the phases of the load and the ratio; exits 1 when the
+// ratio is above 2.
+#include <zlib.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/portable/IniFile.h"
+#include "skin/data/portable/SkinDefinition.h"
+#include "skin/data/portable/StoredSkin.h"
+#include "skin/data/portable/ZlibStream.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct TPictureSpec {
+    const char* Name;
+    int Width, Height, Bits;
+};
+
+const TPictureSpec kActive[] = {
+    {"active.bmp", 237, 68, 24},      {"pw.bmp", 81, 75, 24},          {"menuitems.bmp", 48, 129, 24},
+    {"controls.bmp", 635, 413, 24},   {"hw.bmp", 40, 24, 24},          {"hwmask.bmp", 40, 24, 1},
+    {"pwmask.bmp", 81, 75, 1},        {"rbuttonmask.bmp", 39, 33, 1},  {"buttonmask.bmp", 56, 25, 1},
+    {"bactivemask.bmp", 20, 20, 1},   {"htbmask.bmp", 44, 15, 1},      {"vtbmask.bmp", 15, 44, 1},
+    {"blayer.bmp", 44, 44, 24},       {"blayermask.bmp", 44, 44, 24},  {"layerborder.bmp", 180, 159, 24},
+    {"layerbordermask.bmp", 180, 159, 24}, {"ribbon.bmp", 265, 181, 24}, {"appmenu.bmp", 210, 133, 24},
+    {"appmenubg.bmp", 200, 200, 24}};
+
+// Skin-like pixels: bands and gradients, which deflate well.
+TBmpFile MakePicture(int w, int h, int bits) {
+    std::vector<std::uint8_t> bytes;
+    if (bits == 1) {
+        std::vector<std::uint8_t> indexes(std::size_t(w) * std::size_t(h));
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                indexes[std::size_t(y) * std::size_t(w) + std::size_t(x)] = (x > 2 && y > 2 && x < w - 3 && y < h - 3);
+        bytes = WriteIndexedBmp(w, h, 1, {0x000000, 0xFFFFFF}, indexes);
+    } else {
+        TPixelBuffer p(w, h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                p.At(x, y) = MakePixel(std::uint8_t((y / 6) * 9), std::uint8_t((x / 24) * 16), std::uint8_t(90 + (x + y) / 32));
+        bytes = WriteBmp(p, bits);
+    }
+    return ReadBmpFile(bytes.data(), bytes.size());
+}
+
+// 80 records: 10 objects and 70 controls, each section with the keys of its
+// kind, padded with comment-free extra keys to about 60 KB in all.
+std::string MakeDefinition() {
+    std::string d = "[VERSION]\r\nver=3\r\nskinname=Bench\r\n\r\n[PICTURES]\r\npicture=main.bmp\r\ninactivepicture=\r\n"
+                    "mask=mask.bmp\r\nactivepicturescount=19\r\n";
+    for (int i = 0; i < 19; ++i)
+        d += std::to_string(i) + "=" + kActive[i].Name + "\r\n";
+    d += "\r\n[FORMINFO]\r\nlefttoppoint=12,26\r\nrighttoppoint=138,26\r\nleftbottompoint=12,126\r\n"
+         "rightbottompoint=138,126\r\nclientrect=1,26,149,129\r\nleftstretch=1\r\nrightstretch=1\r\n"
+         "topstretch=1\r\nbottomstretch=1\r\nborderwidth=4\r\n\r\n"
+         "[POPUPWINDOW]\r\nwindowpictureindex=1\r\nmaskpictureindex=6\r\nlefttoppoint=8,8\r\nrighttoppoint=73,8\r\n"
+         "leftbottompoint=8,67\r\nrightbottompoint=73,67\r\nitemsrect=3,3,78,72\r\n\r\n"
+         "[LAYERFRAME]\r\npictureindex=14\r\nmaskpictureindex=15\r\ninactivepictureindex=14\r\n"
+         "inactivemaskpictureindex=15\r\nlefttoppoint=40,40\r\nrighttoppoint=140,40\r\nleftbottompoint=40,119\r\n"
+         "rightbottompoint=140,119\r\nclientrect=30,30,150,129\r\n\r\n"
+         "[HINTWINDOW]\r\nwindowpictureindex=4\r\nmaskpictureindex=5\r\nclientrect=3,3,37,21\r\n\r\n"
+         "[SKINCOLORS]\r\ncbtnface=12632256\r\n\r\n";
+    const char* objectTypes[] = {"caption", "stdbutton", "stdbutton", "stdbutton", "stdbutton",
+                                 "menuitem", "button", "button", "menuitem", "caption"};
+    d += "[SKINOBJECTS]\r\ncount=10\r\n";
+    for (int i = 0; i < 10; ++i)
+        d += std::to_string(i) + "=object" + std::to_string(i) + ":" + objectTypes[i] + "\r\n";
+    const char* controlTypes[] = {"button", "panel", "label", "edit", "combobox", "listbox", "gauge", "scrollbar",
+                                  "richedit", "checkradio"};
+    d += "\r\n[SKINCONTROLS]\r\ncount=70\r\n";
+    for (int i = 0; i < 70; ++i)
+        d += std::to_string(i) + "=control" + std::to_string(i) + ":" + controlTypes[i % 10] + "\r\n";
+    d += "\r\n";
+    auto section = [&](const std::string& name, int n) {
+        d += "[" + name + "]\r\npictureindex=3\r\nmaskpictureindex=-1\r\n";
+        d += "skinrect=" + std::to_string(n % 500) + ",10," + std::to_string(n % 500 + 100) + ",40\r\n";
+        d += "clientrect=4,4,96,26\r\nlefttoppoint=4,4\r\nrighttoppoint=96,4\r\nleftbottompoint=4,26\r\n"
+             "rightbottompoint=96,26\r\nleftstretch=1\r\nrightstretch=1\r\ntopstretch=1\r\nbottomstretch=1\r\n"
+             "stretcheffect=0\r\nstretchtype=stfull\r\nfontname=Tahoma\r\nfontheight=13\r\nfontstyle=fsbold\r\n"
+             "fontcolor=0\r\nactivefontcolor=16777215\r\ndownfontcolor=255\r\nactiveskinrect=0,40,100,70\r\n"
+             "downskinrect=0,70,100,100\r\ndisabledskinrect=0,100,100,130\r\nmorphing=1\r\nmorphkind=mkgradient\r\n"
+             "alignment=tacenter\r\nactivefontstyle=fsbold\r\nshadowcolor=8421504\r\n"
+             "disabledfontcolor=8421504\r\nfocusedskinrect=0,130,100,160\r\nglowlayerpictureindex=-1\r\n"
+             "glowlayermaskpictureindex=-1\r\nglowsize=0\r\nglowoffset=0\r\nglowalpha=255\r\n"
+             "textareatop=4\r\ntextareabottom=26\r\n\r\n";
+    };
+    for (int i = 0; i < 10; ++i)
+        section("object" + std::to_string(i), i);
+    for (int i = 0; i < 70; ++i)
+        section("control" + std::to_string(i), i * 7);
+    // Fill to about 60 KB with keys no reader asks for, as real skins carry.
+    if (d.size() < 60 * 1024)
+        d += "[NOTES]\r\n";
+    for (int i = 0; d.size() < 60 * 1024; ++i)
+        d += "line" + std::to_string(i) + "=a remark the skin author left for later, read by nobody\r\n";
+    return d;
+}
+
+template <typename F>
+double BestSeconds(int rounds, F&& f) {
+    double best = 1e9;
+    for (int i = 0; i < rounds; ++i) {
+        auto start = Clock::now();
+        f();
+        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
+    }
+    return best;
+}
+
+struct TTimes {
+    double Inflate, Load, PhaseInflate, PhaseRead, PhaseDecode, PhaseDefinition;
+    std::size_t Records;
+};
+
+TTimes Measure(const std::vector<std::uint8_t>& compressed, std::size_t rawSize) {
+    TTimes t{};
+    std::vector<std::uint8_t> target(rawSize);
+    t.Inflate = BestSeconds(30, [&] {
+        uLongf size = uLongf(target.size());
+        if (uncompress(target.data(), &size, compressed.data(), uLong(compressed.size())) != Z_OK || size != rawSize)
+            std::abort();
+    });
+
+    // The phases of a load, each timed alone, to show where the time goes.
+    std::vector<std::uint8_t> inflated;
+    t.PhaseInflate = BestSeconds(30, [&] { inflated = DecompressBytes(compressed.data(), compressed.size()); });
+    TbsSkinPackage read;
+    t.PhaseRead = BestSeconds(30, [&] { read = ReadSkinPackage(inflated.data(), inflated.size()); });
+    std::vector<TPixelBuffer> decoded;
+    t.PhaseDecode = BestSeconds(30, [&] {
+        decoded.clear();
+        for (const TBmpFile& f : read.ActivePictures)
+            decoded.push_back(f.Decode());
+        for (const auto* main : {&read.MainPicture, &read.InactivePicture, &read.MaskPicture})
+            if (*main)
+                decoded.push_back((*main)->Decode());
+    });
+    decoded.resize(read.ActivePictures.size());
+    t.PhaseDefinition = BestSeconds(30, [&] {
+        TbsSkinDefinition definition;
+        definition.LoadFromIni(TMemIniFile(read.Definition), decoded);
+    });
+
+    t.Load = BestSeconds(30, [&] {
+        TbsSkinPackage p = DecompressSkinPackage(compressed.data(), compressed.size());
+        std::vector<TPixelBuffer> pictures;
+        pictures.reserve(p.ActivePictures.size());
+        for (const TBmpFile& f : p.ActivePictures)
+            pictures.push_back(f.Decode());
+        std::vector<TPixelBuffer> mains;
+        for (const auto* main : {&p.MainPicture, &p.InactivePicture, &p.MaskPicture})
+            if (*main)
+                mains.push_back((*main)->Decode());
+        TbsSkinDefinition definition;
+        definition.LoadFromIni(TMemIniFile(p.Definition), pictures);
+        t.Records = definition.ObjectRecords.size() + definition.ControlRecords.size();
+    });
+    return t;
+}
+
+double Report(const char* title, const std::vector<std::uint8_t>& compressed) {
+    TbsSkinPackage package = DecompressSkinPackage(compressed.data(), compressed.size());
+    const std::size_t rawSize = WriteSkinPackage(package).size();
+    TTimes t = Measure(compressed, rawSize);
+    const double ratio = t.Load / t.Inflate;
+    std::printf("%s: %zu bytes decompressed, %zu compressed, %zu active pictures, definition %zu bytes, %zu records\n",
+                title, rawSize, compressed.size(), package.ActivePictures.size(), package.Definition.size(), t.Records);
+    std::printf("  phases: inflate %.3f ms, read %.3f ms, decode %.3f ms, definition %.3f ms\n", t.PhaseInflate * 1e3,
+                t.PhaseRead * 1e3, t.PhaseDecode * 1e3, t.PhaseDefinition * 1e3);
+    std::printf("  inflate alone %.3f ms, full load %.3f ms, ratio %.2f (limit 2)\n", t.Inflate * 1e3, t.Load * 1e3,
+                ratio);
+    return ratio;
+}
+
+}  // namespace
+
+// Usage: bench_skinload [SKIN.skn]: the generated package, and the given
+// skin file too when one is named.
+int main(int argc, char** argv) {
+    TbsSkinPackage package;
+    package.MainPicture = MakePicture(150, 130, 24);
+    package.MaskPicture = MakePicture(150, 130, 1);
+    for (const TPictureSpec& s : kActive)
+        package.ActivePictures.push_back(MakePicture(s.Width, s.Height, s.Bits));
+    package.Definition = MakeDefinition();
+    double ratio = Report("generated package", CompressSkinPackage(package));
+    if (argc > 1) {
+        std::vector<std::uint8_t> file = ReadFileBytes(argv[1]);
+        ratio = std::max(ratio, Report(argv[1], ReadSkinFileImage(file.data(), file.size())));
+    }
+    return ratio <= 2.0 ? 0 : 1;
+}
