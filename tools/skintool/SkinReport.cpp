@@ -8,7 +8,10 @@
 #include "platform/portable/Convert.h"
 #include "platform/portable/IniFile.h"
 #include "platform/portable/Types.h"
+#include "platform/portable/Exception.h"
+#include "skin/data/portable/SkinDefinition.h"
 #include "skin/data/portable/SkinFolder.h"
+#include "skin/data/portable/SkinValues.h"
 
 namespace {
 
@@ -168,18 +171,29 @@ TSkinReport DescribeSkinPackage(const TbsSkinPackage& package) {
                 problems.push_back("[" + section + "] " + key + "=" + value + " is out of range (0 to " +
                                    std::to_string(pictureCount - 1) + ", or -1)");
         }
-        int index = ini.ReadInteger(section, "pictureindex", -1);
-        const std::string* skinRect = ini.FindValue(section, "skinrect");
-        if (skinRect && index >= 0 && index < pictureCount) {
-            std::optional<TRect> r = ParseRect(*skinRect);
-            const TBmpInfo& info = package.ActivePictures[std::size_t(index)].Info;
-            if (!r)
-                problems.push_back("[" + section + "] skinrect=" + *skinRect + " is not a rectangle");
-            else if (!Inside(*r, info.Width, info.Height))
-                problems.push_back("[" + section + "] skinrect " + ShowRect(*r) + " lies outside picture " +
-                                   std::to_string(index) + " (" + std::to_string(info.Width) + " x " +
-                                   std::to_string(info.Height) + ")");
-        }
+    }
+
+    // The definition as the skin data manager reads it: a malformed value
+    // fails the whole load; each control's skin rectangle must lie in its
+    // picture.
+    std::vector<TPixelBuffer> pictures;
+    pictures.reserve(package.ActivePictures.size());
+    for (const TBmpFile& file : package.ActivePictures)
+        pictures.push_back(file.Decode());
+    TbsSkinDefinition definition;
+    try {
+        definition.LoadFromIni(ini, pictures);
+    } catch (const Exception& e) {
+        problems.push_back(std::string("the definition does not load: ") + e.what());
+    }
+    for (const auto& record : definition.ControlRecords) {
+        if (!IsValidPictureIndex(record->PictureIndex, pictureCount))
+            continue;
+        const TBmpInfo& info = package.ActivePictures[std::size_t(record->PictureIndex)].Info;
+        if (!Inside(record->SkinRect, info.Width, info.Height))
+            problems.push_back("[" + record->SectionName + "] skinrect " + ShowRect(record->SkinRect) +
+                               " lies outside picture " + std::to_string(record->PictureIndex) + " (" +
+                               std::to_string(info.Width) + " x " + std::to_string(info.Height) + ")");
     }
     if (const std::string* clientRect = ini.FindValue("FORMINFO", "clientrect"); clientRect && package.MainPicture) {
         std::optional<TRect> r = ParseRect(*clientRect);
