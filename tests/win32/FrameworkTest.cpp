@@ -231,6 +231,42 @@ TEST_F(Framework, MainFormCloseEndsTheLoopWithoutDestroyingTheWindow) {
     EXPECT_EQ(Application().GetFormCount(), 0);
 }
 
+TEST_F(Framework, LayoutWithAnUndecodablePictureStillOpensTheWindow) {
+    TLayoutNode layout = ParseLayoutText(R"(
+        F: TForm {
+          Caption = "Broken picture"
+          ClientWidth = 120
+          ClientHeight = 80
+          Pic: TImage { Width = 50 Height = 40 Picture.Data = picture("TJPEGImage", hex("ffd8ffe000104a464946")) }
+          Note: TLabel { Top = 50 Caption = "still here" }
+        })",
+                                         nullptr);
+    int created = 0;
+    Form->SetOnCreate([&](TComponent*) { ++created; });
+    Form->ReadLayoutInto(layout);
+    EXPECT_EQ(created, 1);
+    auto* pic = dynamic_cast<TImage*>(Form->FindComponent("Pic"));
+    ASSERT_NE(pic, nullptr);
+    EXPECT_TRUE(pic->Picture().Empty());
+    HWND wnd = Form->GetHandle();
+    EXPECT_TRUE(IsWindow(wnd));
+    SendMessageA(wnd, WM_PAINT, 0, 0);  // painting an empty picture draws nothing and fails nothing
+    RECT rc{};
+    GetClientRect(wnd, &rc);
+    EXPECT_EQ(rc.right, 120);
+}
+
+TEST_F(Framework, LayoutErrorNamesTheControlAndLeavesNoWindow) {
+    TLayoutNode layout = ParseLayoutText("F: TForm { B: TButton { Caption = 5 } }", nullptr);
+    try {
+        Form->ReadLayoutInto(layout);
+        FAIL() << "a bad value was accepted";
+    } catch (const Exception& e) {
+        EXPECT_NE(std::string(e.what()).find("F.B (TButton), property \"Caption\""), std::string::npos) << e.what();
+    }
+    EXPECT_FALSE(Form->HandleAllocated());
+}
+
 TEST(Canvas, StretchDrawRepeatsPixelsWithoutBlending) {
     TBitmap source(2, 1);
     source.ScanLine(0)[0] = MakePixel(255, 0, 0);
