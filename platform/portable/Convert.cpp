@@ -66,8 +66,6 @@ int StrToInt(std::string_view text) {
 
 std::string IntToStr(int value) { return std::to_string(value); }
 
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-
 std::string LowerCase(std::string_view text) {
     std::string result(text);
     for (char& c : result) c = AsciiLower(c);

@@ -21,7 +21,7 @@ std::string IntToStr(int value);
 
 // ASCII letter case only: the texts are 8-bit and compared as the skin
 // author wrote them, without a locale.
-char AsciiLower(char c);
+constexpr char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 std::string LowerCase(std::string_view text);
 bool SameText(std::string_view a, std::string_view b);
 

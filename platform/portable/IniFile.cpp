@@ -18,9 +18,24 @@ bool TCaseInsensitiveEqual::operator()(std::string_view a, std::string_view b) c
     return SameText(a, b);
 }
 
-void TMemIniFile::TSection::Add(std::string key, std::string value) {
-    Index.try_emplace(key, Entries.size());  // an earlier occurrence keeps its place
-    Entries.push_back(TEntry{std::move(key), std::move(value)});
+TMemIniFile::TEntry& TMemIniFile::TSection::Add(std::string_view key, bool sorted) {
+    const TKeyRef ref{TCaseInsensitiveHash{}(key), Entries.size()};
+    Entries.emplace_back().Key = key;
+    if (sorted)
+        Keys.insert(std::upper_bound(Keys.begin(), Keys.end(), ref), ref);
+    else
+        Keys.push_back(ref);
+    return Entries.back();
+}
+
+void TMemIniFile::TSection::SortKeys() { std::sort(Keys.begin(), Keys.end()); }
+
+const TMemIniFile::TEntry* TMemIniFile::TSection::Find(std::string_view key) const {
+    const std::size_t hash = TCaseInsensitiveHash{}(key);
+    for (auto it = std::lower_bound(Keys.begin(), Keys.end(), TKeyRef{hash, 0}); it != Keys.end() && it->Hash == hash;
+         ++it)
+        if (SameText(Entries[it->Index].Key, key)) return &Entries[it->Index];
+    return nullptr;
 }
 
 TMemIniFile::TMemIniFile() = default;
@@ -32,10 +47,14 @@ TMemIniFile& TMemIniFile::operator=(TMemIniFile&&) noexcept = default;
 void TMemIniFile::Clear() {
     FSectionIndex.clear();
     FSections.clear();
+    FWrittenKeys.clear();
+    FText.reset();
 }
 
-void TMemIniFile::SetText(std::string_view text) {
+void TMemIniFile::SetText(std::string_view source) {
     Clear();
+    FText = std::make_unique<std::string>(source);
+    const std::string_view text(*FText);
     TSection* current = nullptr;  // not owned; lines before the first section are ignored
     std::size_t pos = 0;
     while (pos < text.size()) {
@@ -54,8 +73,9 @@ void TMemIniFile::SetText(std::string_view text) {
         if (current == nullptr) continue;
         const std::size_t equals = line.find('=');
         if (equals == std::string_view::npos) continue;
-        current->Add(std::string(Trim(line.substr(0, equals))), std::string(Trim(line.substr(equals + 1))));
+        current->Add(Trim(line.substr(0, equals)), false).Raw = Trim(line.substr(equals + 1));
     }
+    for (const auto& section : FSections) section->SortKeys();
 }
 
 std::string TMemIniFile::GetText() const {
@@ -67,7 +87,7 @@ std::string TMemIniFile::GetText() const {
         for (const TEntry& entry : section->Entries) {
             text += entry.Key;
             text += '=';
-            text += entry.Value;
+            text += entry.Get();
             text += "\r\n";
         }
         text += "\r\n";
@@ -96,10 +116,13 @@ bool TMemIniFile::ValueExists(std::string_view section, std::string_view key) co
 }
 
 const std::string* TMemIniFile::FindValue(std::string_view section, std::string_view key) const {
-    const TSection* found = FindSection(section);
-    if (found == nullptr) return nullptr;
-    const auto it = found->Index.find(key);
-    return it == found->Index.end() ? nullptr : &found->Entries[it->second].Value;
+    return FindValue(FindSection(section), key);
+}
+
+const std::string* TMemIniFile::FindValue(const TSection* section, std::string_view key) {
+    if (section == nullptr) return nullptr;
+    const TEntry* entry = section->Find(key);
+    return entry ? &entry->Get() : nullptr;
 }
 
 std::size_t TMemIniFile::KeyCount(std::string_view section) const {
@@ -117,7 +140,7 @@ std::vector<std::string> TMemIniFile::SectionNames() const {
 std::vector<std::string> TMemIniFile::KeyNames(std::string_view section) const {
     std::vector<std::string> names;
     if (const TSection* found = FindSection(section))
-        for (const TEntry& entry : found->Entries) names.push_back(entry.Key);
+        for (const TEntry& entry : found->Entries) names.emplace_back(entry.Key);
     return names;
 }
 
@@ -144,11 +167,10 @@ void TMemIniFile::WriteString(std::string_view section, std::string_view key, st
     std::replace(line.begin(), line.end(), '\r', ' ');
     std::replace(line.begin(), line.end(), '\n', ' ');
     TSection& target = AddSection(section);
-    const auto it = target.Index.find(key);
-    if (it != target.Index.end())
-        target.Entries[it->second].Value = std::move(line);
-    else
-        target.Add(std::string(key), std::move(line));
+    TEntry* entry = target.Find(key);
+    if (entry == nullptr) entry = &target.Add(FWrittenKeys.emplace_back(key), true);
+    entry->Value = std::move(line);
+    entry->Ready = true;
 }
 
 void TMemIniFile::WriteInteger(std::string_view section, std::string_view key, int value) {

@@ -21,10 +21,12 @@
 #pragma once
 
 #include <cstddef>
+#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 // Hash and equality on ASCII-lower-cased text, usable for look-ups by
@@ -58,6 +60,12 @@ public:
     // The value of the first occurrence of `key`, or nullptr when absent.
     // The pointer is valid until the next change of this object.
     const std::string* FindValue(std::string_view section, std::string_view key) const;
+
+    // A section found once for many look-ups (readers of many keys), or
+    // nullptr when absent; valid until the next change of this object.
+    struct TSection;
+    const TSection* FindSection(std::string_view name) const;
+    static const std::string* FindValue(const TSection* section, std::string_view key);
     // Number of keys (lines holding "=") of the section; 0 when absent.
     std::size_t KeyCount(std::string_view section) const;
     std::vector<std::string> SectionNames() const;
@@ -80,21 +88,50 @@ public:
     void EraseSection(std::string_view section);
 
 private:
+    // Parsed keys and values point into FText; a value becomes a string the
+    // first time it is asked for (most lines of a definition are never
+    // read), and written keys and values are kept as strings.
     struct TEntry {
-        std::string Key;
-        std::string Value;
+        std::string_view Key;        // into FText or FWrittenKeys
+        std::string_view Raw;        // the parsed value text, while not Ready
+        mutable std::string Value;   // valid when Ready
+        mutable bool Ready = false;
+        const std::string& Get() const {
+            if (!Ready) {
+                Value.assign(Raw);
+                Ready = true;
+            }
+            return Value;
+        }
     };
+    // Keys are found through (hash of the lower-cased key, entry index)
+    // pairs kept sorted, so the first entry of equal keys comes first. A
+    // vector instead of a hash map: no allocation per line while parsing.
+    struct TKeyRef {
+        std::size_t Hash;
+        std::size_t Index;
+        friend bool operator<(const TKeyRef& a, const TKeyRef& b) {
+            return a.Hash != b.Hash ? a.Hash < b.Hash : a.Index < b.Index;
+        }
+    };
+
+public:
     struct TSection {
         std::string Name;
         std::vector<TEntry> Entries;
-        // key -> index of its first entry
-        std::unordered_map<std::string, std::size_t, TCaseInsensitiveHash, TCaseInsensitiveEqual> Index;
-        void Add(std::string key, std::string value);
+        std::vector<TKeyRef> Keys;  // sorted, except while parsing
+        const TEntry* Find(std::string_view key) const;
+        TEntry* Find(std::string_view key) { return const_cast<TEntry*>(std::as_const(*this).Find(key)); }
+        // Appends; `sorted` false defers the ordering of Keys to SortKeys.
+        TEntry& Add(std::string_view key, bool sorted);
+        void SortKeys();
     };
 
-    const TSection* FindSection(std::string_view name) const;
+private:
     TSection& AddSection(std::string_view name);
 
+    std::unique_ptr<std::string> FText;       // the parsed text; its buffer never moves
+    std::deque<std::string> FWrittenKeys;     // keys added by WriteString; stable addresses
     std::vector<std::unique_ptr<TSection>> FSections;
     std::unordered_map<std::string, TSection*, TCaseInsensitiveHash, TCaseInsensitiveEqual> FSectionIndex;
 };
