@@ -157,9 +157,8 @@ void Blit(TPixelBuffer& dest, const TPixelBuffer& src, int x, int y) {
                   {TSkinBlit{Rect(0, 0, src.Width, src.Height), Bounds(x, y, src.Width, src.Height), NullRect()}});
 }
 
-// The window of W x H: frame strips, client background, caption buttons
-// arranged as the table window has them (no maximise button), and the
-// window region from the mask as alpha.
+}  // namespace
+
 TPixelBuffer RenderFrame(const TSheetModel& m, int W, int H) {
     const TSheetLook& look = m.Frame.Look;
     const int PW = m.Main.Width, PH = m.Main.Height, dx = W - PW, dy = H - PH;
@@ -261,6 +260,8 @@ TPixelBuffer RenderFrame(const TSheetModel& m, int W, int H) {
     }
     return out;
 }
+
+namespace {
 
 // The layer picture with the alpha of its mask (the mean of the mask's
 // three channels, rounded).

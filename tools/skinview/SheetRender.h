@@ -14,3 +14,8 @@ TPixelBuffer RenderContactSheet(const TSheetModel& model);
 // three-part look does not allow are replaced by the skin's), with its mask
 // applied as alpha 0 outside; alpha 255 inside. Empty without a picture.
 TPixelBuffer ComposeLook(const TSheetModel& model, const TSheetLook& look, const TRect& source, int W, int H);
+
+// The window of W x H: frame strips, client background, caption buttons
+// arranged as the table window has them (no maximise button), and the
+// window region from the mask as alpha (0 outside, 255 inside).
+TPixelBuffer RenderFrame(const TSheetModel& model, int W, int H);
