@@ -31,8 +31,10 @@ for kind in "${kinds[@]}"; do
       triple=$kind-w64-mingw32
       prefix="$root/build/deps/$triple"
       scripts/build-libjpeg.sh "$triple" "$prefix"
-      # The Windows builds pack the skin with the native tools.
-      [ -d "$out/native" ] || "$0" native
+      # The Windows builds pack the skin with the native tools: bring them
+      # up to date first.
+      configure "$out/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRDZ_SANITIZE=ON
+      cmake --build "$out/native" -j "$jobs" --target skintool >/dev/null
       configure "$out/$kind" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$triple.cmake" \
         -DRDZ_DEPS_PREFIX="$prefix" -DRDZ_HOST_TOOLS_DIR="$(cd "$out" && pwd)/native/bin"
