@@ -233,13 +233,18 @@ TEST_F(LayerWindowTest, EmptyPictureShowsNothing) {
     EXPECT_FALSE(manager.Visible());
 }
 
-TEST_F(LayerWindowTest, DestroyingAManagerReleasesItsWindow) {
+TEST_F(LayerWindowTest, DestroyingAManagerReleasesItsWindowAndImage) {
+    const long bitmapsBefore = LiveHandleCount(THandleKind::Bitmap);
+    const long dcsBefore = LiveHandleCount(THandleKind::Dc);
     {
         TbsLayerManager manager;
         manager.Show(10, 10, 100, FMask, FPicture);
         EXPECT_EQ(LiveHandleCount(THandleKind::Window), FWindowsBefore + 1);
+        EXPECT_EQ(LiveHandleCount(THandleKind::Bitmap), bitmapsBefore + 1);  // the glow image only
     }
     EXPECT_EQ(LiveHandleCount(THandleKind::Window), FWindowsBefore);
+    EXPECT_EQ(LiveHandleCount(THandleKind::Bitmap), bitmapsBefore);
+    EXPECT_EQ(LiveHandleCount(THandleKind::Dc), dcsBefore);
 }
 
 }  // namespace
