@@ -318,3 +318,16 @@ TEST(ButtonAlphaImages, AreaPartlyOutsideThePictureIsTransparentNotOverRead) {
     EXPECT_EQ(image.At(3, 0), 0u);
     EXPECT_EQ(image.At(1, 1), 0u);
 }
+
+TEST(AlphaImages, PremultiplyRoundsEveryAlphaAndChannelExactly) {
+    TPixelBuffer image(256, 256);
+    for (int a = 0; a < 256; ++a)
+        for (int c = 0; c < 256; ++c) image.At(c, a) = MakePixel(std::uint8_t(c), std::uint8_t(255 - c), 7, std::uint8_t(a));
+    Premultiply(image);
+    for (int a = 0; a < 256; ++a)
+        for (int c = 0; c < 256; ++c) {
+            const auto round = [a](int v) { return std::uint8_t((a * v * 2 + 255) / 510); };  // round(a*v/255)
+            ASSERT_EQ(image.At(c, a), MakePixel(round(c), round(255 - c), round(7), std::uint8_t(a)))
+                << "alpha " << a << " channel " << c;
+        }
+}
