@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "platform/portable/IniFile.h"
+#include "skin/data/portable/SkinDataCore.h"
 #include "skin/data/portable/SkinDefinition.h"
 #include "skin/data/portable/StoredSkin.h"
 #include "skin/data/portable/ZlibStream.h"
@@ -159,18 +160,11 @@ TTimes Measure(const std::vector<std::uint8_t>& compressed, std::size_t rawSize)
         definition.LoadFromIni(TMemIniFile(read.Definition), decoded);
     });
 
+    // The load as the skin data manager does it.
     t.Load = BestSeconds(30, [&] {
-        TbsSkinPackage p = DecompressSkinPackage(compressed.data(), compressed.size());
-        std::vector<TPixelBuffer> pictures;
-        pictures.reserve(p.ActivePictures.size());
-        for (const TBmpFile& f : p.ActivePictures)
-            pictures.push_back(f.Decode());
-        std::vector<TPixelBuffer> mains;
-        for (const auto* main : {&p.MainPicture, &p.InactivePicture, &p.MaskPicture})
-            if (*main)
-                mains.push_back((*main)->Decode());
+        TbsSkinContent content = DecodeSkinContent(DecompressSkinPackage(compressed.data(), compressed.size()));
         TbsSkinDefinition definition;
-        definition.LoadFromIni(TMemIniFile(p.Definition), pictures);
+        definition.LoadFromIni(TMemIniFile(content.Definition), content.ActivePictures);
         t.Records = definition.ObjectRecords.size() + definition.ControlRecords.size();
     });
     return t;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -142,6 +143,24 @@ TEST(ZlibStream, OutputPastTheLimitIsRefused) {
     EXPECT_EQ(DecompressBytes(packed.data(), packed.size(), zeros.size()).size(), zeros.size());
     EXPECT_EQ(ErrorOf([&] { DecompressBytes(packed.data(), packed.size(), zeros.size() - 1); }),
               "compression error");
+    EXPECT_EQ(ErrorOf([&] { DecompressToBuffer(packed.data(), packed.size(), zeros.size() - 1); }),
+              "compression error");
+}
+
+// The output outgrows the first guess several times over; every byte
+// written before each growth must survive it.
+TEST(ZlibStream, UnfilledBufferGrowsAndKeepsEveryByte) {
+    Bytes data(2 << 20);
+    for (std::size_t i = 0; i < data.size(); ++i)
+        data[i] = std::uint8_t((i / 1000) % 7);
+    for (std::size_t i = 0; i < data.size(); i += 4096)
+        data[i] = std::uint8_t(i >> 12);  // marks that show a lost or shifted piece
+    Bytes packed = CompressBytes(data.data(), data.size());
+    ASSERT_LT(packed.size() * 32, data.size());  // more than the first guess holds
+    TInflatedBytes out = DecompressToBuffer(packed.data(), packed.size());
+    ASSERT_EQ(out.Size, data.size());
+    EXPECT_TRUE(std::equal(data.begin(), data.end(), out.Data.get()));
+    EXPECT_EQ(DecompressBytes(packed.data(), packed.size()), data);
 }
 
 }  // namespace

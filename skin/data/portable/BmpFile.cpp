@@ -1,5 +1,6 @@
 #include "skin/data/portable/BmpFile.h"
 
+#include <bit>
 #include <cstring>
 
 #include "platform/portable/Exception.h"
@@ -26,6 +27,14 @@ std::uint32_t U32(const std::uint8_t* p) {
     return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) | (std::uint32_t(p[3]) << 24);
 }
 std::int32_t I32(const std::uint8_t* p) { return std::int32_t(U32(p)); }
+
+// A 32-bit value loaded from memory, as the little-endian number it holds.
+std::uint32_t LittleEndian(std::uint32_t loaded) {
+    if constexpr (std::endian::native == std::endian::little)
+        return loaded;
+    else
+        return ((loaded & 0xFF) << 24) | ((loaded & 0xFF00) << 8) | ((loaded >> 8) & 0xFF00) | (loaded >> 24);
+}
 
 void Put16(std::vector<std::uint8_t>& out, std::uint32_t v) {
     out.push_back(std::uint8_t(v));
@@ -134,14 +143,15 @@ TBmpInfo ReadBmpInfo(const std::uint8_t* data, std::size_t size) {
 
 TPixelBuffer DecodeBmp(const std::uint8_t* data, const TBmpInfo& info) {
     TPixelBuffer out(info.Width, info.Height);
+    // Entries past the colour table stay 0, so every 8-bit index reads
+    // something and those past the table read black.
     std::uint32_t palette[256] = {};
     if (info.BitsPerPixel <= 8) {
         const std::uint8_t* table = data + kFileHeaderSize + info.HeaderSize;
         for (std::uint32_t i = 0; i < info.ColorCount; ++i)
             palette[i] = MakePixel(table[i * 4 + 2], table[i * 4 + 1], table[i * 4], 0);
     }
-    const std::uint32_t colors = info.ColorCount;
-    auto lookup = [&](unsigned index) { return index < colors ? palette[index] : 0u; };
+    auto lookup = [&](unsigned index) { return palette[index]; };
 
     for (int fileRow = 0; fileRow < info.Height; ++fileRow) {
         const std::uint8_t* src = data + info.PixelOffset + std::size_t(fileRow) * info.RowBytes;
@@ -159,10 +169,19 @@ TPixelBuffer DecodeBmp(const std::uint8_t* data, const TBmpInfo& info) {
             for (int x = 0; x < info.Width; ++x)
                 dst[x] = lookup(src[x]);
             break;
-        case 24:
-            for (int x = 0; x < info.Width; ++x, src += 3)
-                dst[x] = MakePixel(src[2], src[1], src[0], 0);
+        case 24: {
+            // Blue, green, red in memory are the low three bytes of a pixel:
+            // load four and drop the fourth, except for the last pixel, whose
+            // fourth byte may lie past the row.
+            const int last = info.Width - 1;
+            for (int x = 0; x < last; ++x, src += 3) {
+                std::uint32_t v;
+                std::memcpy(&v, src, 4);
+                dst[x] = LittleEndian(v) & 0x00FFFFFFu;
+            }
+            dst[last] = MakePixel(src[2], src[1], src[0], 0);
             break;
+        }
         default:  // 32: blue, green, red, alpha, as in memory
             for (int x = 0; x < info.Width; ++x, src += 4)
                 dst[x] = U32(src);

@@ -82,8 +82,8 @@ void WriteFileBytes(const std::string& path, const std::uint8_t* data, std::size
 }
 
 TbsSkinPackage DecompressSkinPackage(const std::uint8_t* compressed, std::size_t size) {
-    std::vector<std::uint8_t> raw = DecompressBytes(compressed, size);
-    return ReadSkinPackage(raw.data(), raw.size());
+    TInflatedBytes raw = DecompressToBuffer(compressed, size);
+    return ReadSkinPackage(raw.Data.get(), raw.Size);
 }
 
 std::vector<std::uint8_t> CompressSkinPackage(const TbsSkinPackage& package) {

@@ -202,29 +202,64 @@ std::vector<std::uint8_t> CompressBytes(const std::uint8_t* data, std::size_t si
     return out;
 }
 
-std::vector<std::uint8_t> DecompressBytes(const std::uint8_t* data, std::size_t size, std::size_t maxSize) {
-    TbsDecompressionStream stream(data, size);
-    // Skin packages deflate to about a thirtieth, so 32 times the input is a
-    // first guess that usually holds the whole output: growing (and copying)
-    // costs more than the inflating of a typical package.
+namespace {
+
+// Skin packages deflate to about a thirtieth, so 32 times the input is a
+// first guess that usually holds the whole output: growing (and copying)
+// costs more than the inflating of a typical package.
+std::size_t FirstOutputGuess(std::size_t size, std::size_t maxSize) {
     constexpr std::size_t kMinFirst = 64 * 1024;
     constexpr std::size_t kExpansionGuess = 32;
-    std::size_t capacity = size > maxSize / kExpansionGuess ? maxSize : std::max(kMinFirst, size * kExpansionGuess);
-    capacity = std::min(capacity, maxSize);
-    std::vector<std::uint8_t> out(capacity);
+    std::size_t guess = size > maxSize / kExpansionGuess ? maxSize : std::max(kMinFirst, size * kExpansionGuess);
+    return std::min(guess, maxSize);
+}
+
+// Inflates into buffer[0, capacity), growing it with grow(newCapacity)
+// (which returns the new buffer) until the stream ends; returns the size.
+template <typename TGrow>
+std::size_t InflateAll(TbsDecompressionStream& stream, std::uint8_t* buffer, std::size_t capacity,
+                       std::size_t maxSize, TGrow&& grow) {
     std::size_t used = 0;
     for (;;) {
-        used += stream.Read(out.data() + used, out.size() - used);
-        if (used < out.size())
-            break;  // the stream ended before the buffer filled
-        if (out.size() >= maxSize) {
+        used += stream.Read(buffer + used, capacity - used);
+        if (used < capacity)
+            return used;  // the stream ended before the buffer filled
+        if (capacity >= maxSize) {
             std::uint8_t probe;
             if (stream.Read(&probe, 1) != 0)
                 throw Exception(SCompressionError);
-            break;
+            return used;
         }
-        out.resize(out.size() > maxSize / 2 ? maxSize : out.size() * 2);
+        capacity = capacity > maxSize / 2 ? maxSize : capacity * 2;
+        buffer = grow(capacity);
     }
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> DecompressBytes(const std::uint8_t* data, std::size_t size, std::size_t maxSize) {
+    TbsDecompressionStream stream(data, size);
+    std::vector<std::uint8_t> out(FirstOutputGuess(size, maxSize));
+    std::size_t used = InflateAll(stream, out.data(), out.size(), maxSize, [&](std::size_t capacity) {
+        out.resize(capacity);
+        return out.data();
+    });
     out.resize(used);
+    return out;
+}
+
+TInflatedBytes DecompressToBuffer(const std::uint8_t* data, std::size_t size, std::size_t maxSize) {
+    TbsDecompressionStream stream(data, size);
+    std::size_t capacity = FirstOutputGuess(size, maxSize);
+    TInflatedBytes out;
+    out.Data = std::make_unique_for_overwrite<std::uint8_t[]>(capacity);
+    std::size_t filled = capacity;  // bytes of out.Data holding output when it has to grow
+    out.Size = InflateAll(stream, out.Data.get(), capacity, maxSize, [&](std::size_t newCapacity) {
+        auto bigger = std::make_unique_for_overwrite<std::uint8_t[]>(newCapacity);
+        std::memcpy(bigger.get(), out.Data.get(), filled);
+        out.Data = std::move(bigger);
+        filled = newCapacity;
+        return out.Data.get();
+    });
     return out;
 }

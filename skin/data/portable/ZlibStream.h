@@ -93,6 +93,16 @@ constexpr std::size_t MaxDecompressedSize() { return std::size_t(256) << 20; }
 // Compresses a whole buffer with the settings of TbsCompressionStream.
 std::vector<std::uint8_t> CompressBytes(const std::uint8_t* data, std::size_t size);
 
+// A whole inflated stream in a buffer that was never zero-filled: for
+// callers that only read the result once (the package reader), which saves
+// writing every byte twice.
+struct TInflatedBytes {
+    std::unique_ptr<std::uint8_t[]> Data;
+    std::size_t Size = 0;
+};
+TInflatedBytes DecompressToBuffer(const std::uint8_t* data, std::size_t size,
+                                  std::size_t maxSize = MaxDecompressedSize());
+
 // Inflates a whole zlib stream. Output beyond maxSize bytes raises
 // "compression error" so a tiny input cannot demand unbounded memory.
 std::vector<std::uint8_t> DecompressBytes(const std::uint8_t* data, std::size_t size,
