@@ -8,7 +8,9 @@
 #include <iterator>
 #include <string>
 
+#include "skin/data/portable/SkinDataCore.h"
 #include "skin/data/portable/SkinDefinition.h"
+#include "skin/data/portable/StoredSkin.h"
 
 namespace {
 
@@ -156,6 +158,50 @@ TEST_F(ZevrakSkin, FrameAndLayerBorderValues) {
     EXPECT_TRUE(layer.BorderRect.IsEmpty());
     EXPECT_FALSE(layer.FullBorder);
     EXPECT_FALSE(layer.HitTestEnable);
+}
+
+class TQuietForms : public TbsSkinMessageTarget {
+public:
+    void BroadcastSkinMessage(unsigned message, bool) override { Messages.push_back(message); }
+    std::vector<unsigned> Messages;
+};
+
+TEST(ZevrakPackage, BuiltFromTheSkinFolderItLoadsWholeIntoTheSkinDataManager) {
+    // The package as the build makes it: the skin folder through the package
+    // builder, deflated at level 9.
+    TbsStoredSkinPackage stored;
+    stored.LoadFromIniFile(std::string(RDZ_SOURCE_DIR) + "/skins/Zevrak/Zevrak.ini");
+    const auto& stream = stored.GetPackageStream();
+    ASSERT_GT(stream.size(), 2u);
+    EXPECT_EQ(stream[0], 0x78);
+    EXPECT_EQ(stream[1], 0xDA);
+
+    TQuietForms forms;
+    TbsSkinDataCore manager(forms);
+    manager.LoadCompressedStoredSkin(stored);
+    ASSERT_FALSE(manager.FEmpty);
+    EXPECT_EQ(forms.Messages, (std::vector<unsigned>{1225, 1226, 1227}));
+    EXPECT_EQ(manager.FMainPicture.Width, 150);
+    EXPECT_EQ(manager.FMainPicture.Height, 130);
+    EXPECT_TRUE(manager.FInActivePicture.Empty());
+    EXPECT_EQ(manager.FMaskPicture.Width, 150);
+    ASSERT_EQ(manager.FActivePictures.size(), 19u);
+    EXPECT_EQ(manager.FActivePictures[14].Width, 180);
+    EXPECT_EQ(manager.FActivePictures[14].Height, 159);
+    // The layer frame builds its active image from pictures 14 and 15; there
+    // is no inactive one, and without a full border no button builds alpha
+    // images.
+    ASSERT_TRUE(manager.FDefinition.LayerFrameData.FActiveLayerImage);
+    EXPECT_EQ(manager.FDefinition.LayerFrameData.FActiveLayerImage->Width, 180);
+    EXPECT_FALSE(manager.FDefinition.LayerFrameData.FInActiveLayerImage);
+    for (const char* section : {"button", "edit", "combobox", "listbox", "groupbox", "statusbar", "statuspanel",
+                                "richedit", "gauge"})
+        EXPECT_GE(manager.FindSkinControlRecord(section), 0) << section;
+    int close = manager.FindSkinObjectRecord("closebutton");
+    ASSERT_GE(close, 0);
+    const auto* button = dynamic_cast<const TbsDataSkinButton*>(manager.FDefinition.ObjectRecords[std::size_t(close)].get());
+    ASSERT_NE(button, nullptr);
+    EXPECT_FALSE(button->FSkinImage);
 }
 
 }  // namespace
