@@ -22,6 +22,8 @@ logs=$out/test-logs
 rm -rf "$logs"; mkdir -p "$logs"
 passed=0
 failed=0
+# No single program may hold the run up: a hang is a failure, not a stall.
+per_binary_limit=${RDZ_TEST_TIMEOUT:-600}
 failures=()
 
 # Runs a GoogleTest binary and adds its counts; a crash counts as one failure.
@@ -29,8 +31,9 @@ run_gtest() {  # label, command...
   local label=$1; shift
   local log="$logs/$label.log"
   echo "== $label"
-  "$@" --gtest_color=no >"$log" 2>&1
+  timeout -k 10 "$per_binary_limit" "$@" --gtest_color=no >"$log" 2>&1
   local status=$?
+  [ "$status" -eq 124 ] && echo "test: $label ran past ${per_binary_limit}s and was stopped" >>"$log"
   local p f
   p=$(grep -E '^\[  PASSED  \] [0-9]+ test' "$log" | tail -n 1 | awk '{print $4}')
   f=$(grep -E '^\[  FAILED  \] [0-9]+ test' "$log" | tail -n 1 | awk '{print $4}')
@@ -50,7 +53,7 @@ run_check() {  # label, command...
   local label=$1; shift
   local log="$logs/$label.log"
   echo "== $label"
-  if "$@" >"$log" 2>&1; then
+  if timeout -k 10 "$per_binary_limit" "$@" >"$log" 2>&1; then
     passed=$((passed + 1)); echo "   passed"
   else
     failed=$((failed + 1)); failures+=("$label"); echo "   FAILED"
@@ -87,7 +90,7 @@ rdz_start_wine
 
 for t in "$out"/x86_64/bin/*_tests.exe; do
   [ -f "$t" ] || continue
-  run_gtest "wine-$(basename "$t" .exe)" rdz_wine "$t"
+  run_gtest "wine-$(basename "$t" .exe)" "$RDZ_WINE" "$t"
 done
 
 # --- end to end ----------------------------------------------------------------

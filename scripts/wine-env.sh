@@ -7,8 +7,9 @@ case $rdz_build_dir in /*) ;; *) rdz_build_dir="$rdz_root/$rdz_build_dir" ;; esa
 export WINEPREFIX="$rdz_build_dir/wineprefix"
 export WINEDEBUG=-all
 export WINEARCH=win64
-# No prompts to install wine's .NET and browser replacements.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No prompts to install wine's .NET and browser replacements, and no
+# debugger: a crashing program must exit, not wait in winedbg for ever.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 RDZ_WINE=/usr/lib/wine/wine64
 RDZ_WINESERVER=/usr/lib/wine/wineserver
 

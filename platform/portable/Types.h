@@ -48,7 +48,10 @@ using TColor = std::uint32_t;
 constexpr TColor RGBColor(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     return TColor(r) | (TColor(g) << 8) | (TColor(b) << 16);
 }
-constexpr std::uint8_t GetRValue(TColor c) { return std::uint8_t(c & 0xFF); }
-constexpr std::uint8_t GetGValue(TColor c) { return std::uint8_t((c >> 8) & 0xFF); }
-constexpr std::uint8_t GetBValue(TColor c) { return std::uint8_t((c >> 16) & 0xFF); }
+// The names are parenthesised so that windows.h's function-like macros of the
+// same names (which compute the same values) cannot rewrite the definitions,
+// whichever header comes first.
+constexpr std::uint8_t(GetRValue)(TColor c) { return std::uint8_t(c & 0xFF); }
+constexpr std::uint8_t(GetGValue)(TColor c) { return std::uint8_t((c >> 8) & 0xFF); }
+constexpr std::uint8_t(GetBValue)(TColor c) { return std::uint8_t((c >> 16) & 0xFF); }
 constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == 0xFF000000u; }
