@@ -58,8 +58,8 @@ void TMemIniFile::SetText(std::string_view source) {
     TSection* current = nullptr;  // not owned; lines before the first section are ignored
     std::size_t pos = 0;
     while (pos < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos) end = text.size();
+        std::size_t end = pos;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
         const std::string_view line = Trim(text.substr(pos, end - pos));
         pos = end;
         if (pos < text.size() && text[pos] == '\r') ++pos;

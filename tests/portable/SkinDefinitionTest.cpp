@@ -331,3 +331,17 @@ TEST(AlphaImages, PremultiplyRoundsEveryAlphaAndChannelExactly) {
                 << "alpha " << a << " channel " << c;
         }
 }
+
+TEST(LayerFrameImages, SharedPictureGivesEqualButSeparateImages) {
+    std::vector<TPixelBuffer> pictures;
+    pictures.emplace_back(2, 1, MakePixel(200, 100, 50));
+    pictures.emplace_back(2, 1, MakePixel(128, 128, 128));
+    TbsDataSkinLayerFrame layer;
+    layer.LoadFromIni(TMemIniFile("[LAYERFRAME]\npictureindex=0\nmaskpictureindex=1\n"
+                                  "inactivepictureindex=0\ninactivemaskpictureindex=1\n"));
+    layer.BuildImages(pictures);
+    ASSERT_TRUE(layer.FActiveLayerImage && layer.FInActiveLayerImage);
+    EXPECT_NE(layer.FActiveLayerImage.get(), layer.FInActiveLayerImage.get());
+    EXPECT_EQ(layer.FInActiveLayerImage->Pixels, layer.FActiveLayerImage->Pixels);
+    EXPECT_EQ(layer.FInActiveLayerImage->At(0, 0), MakePixel(100, 50, 25, 128));
+}

@@ -161,7 +161,11 @@ void TbsDataSkinLayerFrame::BuildImages(const std::vector<TPixelBuffer>& activeP
     FActiveLayerImage.reset();
     FInActiveLayerImage.reset();
     FActiveLayerImage = MakeLayerImage(activePictures, PictureIndex, MaskPictureIndex);
-    FInActiveLayerImage = MakeLayerImage(activePictures, InActivePictureIndex, InActiveMaskPictureIndex);
+    // Skins often use one picture for both states: copy instead of rebuilding.
+    if (FActiveLayerImage && InActivePictureIndex == PictureIndex && InActiveMaskPictureIndex == MaskPictureIndex)
+        FInActiveLayerImage = std::make_unique<TPixelBuffer>(*FActiveLayerImage);
+    else
+        FInActiveLayerImage = MakeLayerImage(activePictures, InActivePictureIndex, InActiveMaskPictureIndex);
 }
 
 bool TbsDataSkinLayerFrame::UsesFullBorder(int pictureCount) const {
