@@ -290,8 +290,17 @@ std::string TLayoutValue::Describe() const {
             for (std::size_t i = 0; i < Items.size(); ++i) s += (i ? ", " : "") + Items[i];
             return s + "]";
         }
-        case TKind::List: return "(" + std::to_string(Items.size()) + " strings)";
-        case TKind::Binary: return "(" + std::to_string(Bytes.size()) + " bytes)";
+        // Appended piece by piece: GCC 12 warns falsely about "(" + temporary.
+        case TKind::List: {
+            std::string s = "(";
+            s += std::to_string(Items.size());
+            return s + " strings)";
+        }
+        case TKind::Binary: {
+            std::string s = "(";
+            s += std::to_string(Bytes.size());
+            return s + " bytes)";
+        }
     }
     return {};
 }
