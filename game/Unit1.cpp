@@ -1,6 +1,7 @@
 #include "game/Unit1.h"
 
 #include "platform/FrameworkClasses.h"
+#include "skin/data/SkinData.h"
 #include "platform/portable/Exception.h"
 
 namespace {
@@ -23,6 +24,7 @@ std::uint32_t TPerformanceCounterSeed::ReadSeed() {
 
 void RegisterGameClasses(TClassRegistry& classes) {
     if (classes.Find("TForm1")) return;
+    RegisterSkinDataClasses(classes);
     TClassBuilder<TForm1>(classes, "TForm1", "TForm");
     TClassBuilder<TBase64Decoding>(classes, "TBase64Decoding", "TComponent")
         .Creatable()

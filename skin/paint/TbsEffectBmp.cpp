@@ -49,6 +49,6 @@ void TbsEffectBmp::Draw(HDC dc, int X, int Y) const {
 void TbsEffectBmp::Noise(int Amount) { NoiseSeed() = NoiseRgb(View(), Amount, NoiseSeed()); }
 
 void TbsEffectBmp::InactiveEffect(TbsInActiveEffect effect) {
-    if (effect == ieNoise) return Noise(50);
+    if (effect == bsieNoise) return Noise(50);
     InactiveEffectRgb(effect, View(), 0);
 }

@@ -115,7 +115,7 @@ TEST(Morphs, PushMovesOldImageRightAndBringsInNewOnesEnd) {
 }
 
 TEST(Morphs, OnePixelWideImagesTakeTheNewImage) {
-    for (int kind = mkGradient; kind <= mkPush; ++kind)
+    for (int kind = bsmkGradient; kind <= bsmkPush; ++kind)
         for (double kf : {0.0, 0.5, 1.0, 1.5}) {
             TRgbBuffer a(1, 1, 10), b(1, 1, 99);
             MorphRgbByKind(TbsMorphKind(kind), a.View(), b.View(), kf);
@@ -124,7 +124,7 @@ TEST(Morphs, OnePixelWideImagesTakeTheNewImage) {
 }
 
 TEST(Morphs, DifferentSizesChangeNothing) {
-    for (int kind = mkDefault; kind <= mkPush; ++kind) {
+    for (int kind = bsmkDefault; kind <= bsmkPush; ++kind) {
         TRgbBuffer a(4, 2, 10), b(3, 2, 99);
         MorphRgbByKind(TbsMorphKind(kind), a.View(), b.View(), 0.5);
         EXPECT_EQ(Ch(a, 0), 10) << kind;

@@ -71,7 +71,9 @@ TEST(EffectPixels, AlphaFromSmallerMaskReadsOnlyOverlapAndMakesRestOpaque) {
     EXPECT_EQ(PixelA(img.At(0, 1)), 0);
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 4; ++x)
-            if (x >= 2 || y >= 2) EXPECT_EQ(img.At(x, y), MakePixel(10, 20, 30, 255)) << "x=" << x << " y=" << y;
+            if (x >= 2 || y >= 2) {
+                EXPECT_EQ(img.At(x, y), MakePixel(10, 20, 30, 255)) << "x=" << x << " y=" << y;
+            }
     AlphaFromMaskPixels(ViewOf(img), TPixelView{});
     EXPECT_EQ(PixelA(img.At(1, 0)), 255);
 }

@@ -62,17 +62,17 @@ TEST(TbsEffectBmp, MorphsBetweenStatesAndIgnoresOtherSizes) {
     TbsEffectBmp none(nullptr);
     EXPECT_TRUE(none.Empty());
     none.Morph(eb, 0.5);
-    none.InactiveEffect(ieNoise);
+    none.InactiveEffect(bsieNoise);
 }
 
 TEST(TbsEffectBmp, OnePixelWideButtonMorphsWithoutWritingPastRow) {
     TbsBitmap a, b;
     Paint(a, 1, 4, 5);
     Paint(b, 1, 4, 200);
-    for (int kind = mkGradient; kind <= mkPush; ++kind) {
+    for (int kind = bsmkGradient; kind <= bsmkPush; ++kind) {
         TbsEffectBmp ea(a.Handle()), eb(b.Handle());
         ea.MorphByKind(TbsMorphKind(kind), eb, 0.5);
-        if (kind != mkGradient) {  // the gradient of a tall image runs by rows
+        if (kind != bsmkGradient) {  // the gradient of a tall image runs by rows
             EXPECT_EQ(Red(ea, 0, 3), 200) << kind;
         }
     }
@@ -83,9 +83,9 @@ TEST(TbsEffectBmp, InactiveEffectsUseTheirFixedParameters) {
     a.SetSize(1, 1);
     *a.PixelPtr(0, 0) = MakePixel(200, 0, 255, 255);
     TbsEffectBmp dark(a.Handle()), bright(a.Handle());
-    dark.InactiveEffect(ieDarkness);
+    dark.InactiveEffect(bsieDarkness);
     EXPECT_EQ(Red(dark, 0, 0), 140);
-    bright.InactiveEffect(ieBrightness);
+    bright.InactiveEffect(bsieBrightness);
     EXPECT_EQ(bright.View().Pixel(0, 0)[1], 128);
 }
 

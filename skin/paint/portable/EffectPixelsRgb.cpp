@@ -192,13 +192,13 @@ void PushRgb(const TRgbView& A, const TRgbView& B, double Kf) {
 
 void MorphRgbByKind(TbsMorphKind kind, const TRgbView& A, const TRgbView& B, double Kf) {
     switch (kind) {
-    case mkDefault: return MorphRgb(A, B, Kf);
-    case mkGradient: return GradientMorphRgb(A, B, Kf);
-    case mkLeftGradient: return LeftGradientMorphRgb(A, B, Kf);
-    case mkRightGradient: return RightGradientMorphRgb(A, B, Kf);
-    case mkLeftSlide: return LeftSlideRgb(A, B, Kf);
-    case mkRightSlide: return RightSlideRgb(A, B, Kf);
-    case mkPush: return PushRgb(A, B, Kf);
+    case bsmkDefault: return MorphRgb(A, B, Kf);
+    case bsmkGradient: return GradientMorphRgb(A, B, Kf);
+    case bsmkLeftGradient: return LeftGradientMorphRgb(A, B, Kf);
+    case bsmkRightGradient: return RightGradientMorphRgb(A, B, Kf);
+    case bsmkLeftSlide: return LeftSlideRgb(A, B, Kf);
+    case bsmkRightSlide: return RightSlideRgb(A, B, Kf);
+    case bsmkPush: return PushRgb(A, B, Kf);
     }
 }
 
@@ -278,11 +278,11 @@ void InvertRgb(const TRgbView& image) {
 
 void InactiveEffectRgb(TbsInActiveEffect effect, const TRgbView& image, std::uint32_t seed) {
     switch (effect) {
-    case ieBrightness: return BrightnessRgb(image, 0.5);
-    case ieDarkness: return DarknessRgb(image, 0.3);
-    case ieGrayscale: return GrayscaleRgb(image);
-    case ieNoise: NoiseRgb(image, 50, seed); return;
-    case ieSplitBlur: return SplitBlurRgb(image, 1);
-    case ieInvert: return InvertRgb(image);
+    case bsieBrightness: return BrightnessRgb(image, 0.5);
+    case bsieDarkness: return DarknessRgb(image, 0.3);
+    case bsieGrayScale: return GrayscaleRgb(image);
+    case bsieNoise: NoiseRgb(image, 50, seed); return;
+    case bsieSplitBlur: return SplitBlurRgb(image, 1);
+    case bsieInvert: return InvertRgb(image);
     }
 }

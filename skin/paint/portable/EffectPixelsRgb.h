@@ -4,6 +4,8 @@
 // by the morphs and inactive effects of TbsEffectBmp.
 #pragma once
 
+#include "skin/data/portable/SkinEnums.h"  // TbsMorphKind, TbsInActiveEffect
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -46,10 +48,6 @@ struct TRgbBuffer {
     }
 };
 
-// Morph kinds ("mkdefault" ... "mkpush") and inactive effects
-// ("iebrightness" ... "ieinvert"), in the order of their values.
-enum TbsMorphKind { mkDefault, mkGradient, mkLeftGradient, mkRightGradient, mkLeftSlide, mkRightSlide, mkPush };
-enum TbsInActiveEffect { ieBrightness, ieDarkness, ieGrayscale, ieNoise, ieSplitBlur, ieInvert };
 
 // Morphs between two states of an element, A (changed in place, the old
 // state) and B (the new state), for a factor Kf, usually 0 ... 1. Each

@@ -34,6 +34,7 @@
 #pragma once
 
 #include "platform/portable/Types.h"
+#include "skin/data/portable/SkinEnums.h"  // TbsStretchKind
 
 #include <vector>
 
@@ -45,8 +46,6 @@ constexpr int bsrmHorizontal = 2;
 constexpr int bsrmVertical = 3;
 
 // Centre stretch kinds ("stfull", "sthorz", "stvert").
-enum TbsStretchKind { bsstFull = 0, bsstHorz = 1, bsstVert = 2 };
-
 // -1 for an empty SrcRect; 1 when SrcRB has both coordinates; 2 when SrcRT
 // has either; 3 when SrcLB has either; else 0. Tested in that order.
 int GetSkinResizeMode(const TRect& SrcRect, TPoint SrcLT, TPoint SrcRT, TPoint SrcLB, TPoint SrcRB);
