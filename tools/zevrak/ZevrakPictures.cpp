@@ -470,8 +470,8 @@ TCanvas PaintMainMask() {
 }
 
 TCanvas PaintCaptionButtons() {
-    const auto& spec = ActivePictures[piActive];
-    TCanvas c(spec.Width, spec.Height, Hex(0x0B0B0D));
+    const auto& pic = ActivePictures[piActive];
+    TCanvas c(pic.Width, pic.Height, Hex(0x0B0B0D));
     for (int glyph = 0; glyph < CaptionGlyphCount; ++glyph)
         for (int state = csNormal; state <= csInactive; ++state) PaintCaptionButton(c, glyph, state);
     return c;
@@ -484,10 +484,10 @@ TCanvas PaintCaptionButtonMask() {
 }
 
 TCanvas PaintGlow() {
-    const auto& spec = ActivePictures[piGlow];
-    TCanvas c(spec.Width, spec.Height, pal::GoldLight);
-    c.Fill(0, 0, spec.Width, spec.Height, [&](float x, float y) {
-        float dx = x - float(spec.Width) / 2, dy = y - float(spec.Height) / 2;
+    const auto& pic = ActivePictures[piGlow];
+    TCanvas c(pic.Width, pic.Height, pal::GoldLight);
+    c.Fill(0, 0, pic.Width, pic.Height, [&](float x, float y) {
+        float dx = x - float(pic.Width) / 2, dy = y - float(pic.Height) / 2;
         float d = std::sqrt(dx * dx + dy * dy);
         return Mix(pal::GoldLight, pal::Gold, Clamp01((d - 10) / 10));
     });
@@ -495,12 +495,12 @@ TCanvas PaintGlow() {
 }
 
 TCanvas PaintGlowMask() {
-    const auto& spec = ActivePictures[piGlowMask];
-    TCanvas m(spec.Width, spec.Height, Black());
+    const auto& pic = ActivePictures[piGlowMask];
+    TCanvas m(pic.Width, pic.Height, Black());
     // A ring: clear over the button itself, brightest just outside its rim,
     // fading out before the picture's edge.
-    m.Fill(0, 0, spec.Width, spec.Height, [&](float x, float y) {
-        float dx = x - float(spec.Width) / 2, dy = y - float(spec.Height) / 2;
+    m.Fill(0, 0, pic.Width, pic.Height, [&](float x, float y) {
+        float dx = x - float(pic.Width) / 2, dy = y - float(pic.Height) / 2;
         float d = std::sqrt(dx * dx + dy * dy);
         float a = SmoothStep(8.5f, 11.0f, d) * (1 - SmoothStep(11.0f, 21.0f, d));
         a = a * a * 0.9f;
@@ -510,10 +510,10 @@ TCanvas PaintGlowMask() {
 }
 
 TCanvas PaintLayerBorder() {
-    const auto& spec = ActivePictures[piLayer];
-    TCanvas c(spec.Width, spec.Height, Black());
+    const auto& pic = ActivePictures[piLayer];
+    TCanvas c(pic.Width, pic.Height, Black());
     // Black shadow, with a faint gold light right at the window's edge.
-    c.Fill(0, 0, spec.Width, spec.Height, [&](float x, float y) {
+    c.Fill(0, 0, pic.Width, pic.Height, [&](float x, float y) {
         float d = WindowOutlineDistance(x, y, float(LayerClient.Left), float(LayerClient.Top),
                                         float(LayerClient.Width()), float(LayerClient.Height()));
         float rim = 1 - SmoothStep(0.0f, 2.5f, d);
@@ -523,9 +523,9 @@ TCanvas PaintLayerBorder() {
 }
 
 TCanvas PaintLayerBorderMask() {
-    const auto& spec = ActivePictures[piLayerMask];
-    TCanvas m(spec.Width, spec.Height, Black());
-    m.Fill(0, 0, spec.Width, spec.Height, [&](float x, float y) {
+    const auto& pic = ActivePictures[piLayerMask];
+    TCanvas m(pic.Width, pic.Height, Black());
+    m.Fill(0, 0, pic.Width, pic.Height, [&](float x, float y) {
         float l = float(LayerClient.Left), t = float(LayerClient.Top);
         float w = float(LayerClient.Width()), h = float(LayerClient.Height());
         float edge = WindowOutlineDistance(x, y, l, t, w, h);
@@ -542,23 +542,23 @@ TCanvas PaintLayerBorderMask() {
 }
 
 TCanvas PaintPopupFrame() {
-    const auto& spec = ActivePictures[piPopup];
-    TCanvas c(spec.Width, spec.Height, Black());
-    PaintLacquerPanel(c, Box(0, 0, float(spec.Width), float(spec.Height)), float(PopupRadius), true);
+    const auto& pic = ActivePictures[piPopup];
+    TCanvas c(pic.Width, pic.Height, Black());
+    PaintLacquerPanel(c, Box(0, 0, float(pic.Width), float(pic.Height)), float(PopupRadius), true);
     return c;
 }
 
 TCanvas PaintPopupMask() {
-    const auto& spec = ActivePictures[piPopupMask];
-    TCanvas m = NewMask(spec.Width, spec.Height);
-    MaskShape(m, [&](float x, float y) { return PopupDistance(x, y, float(spec.Width), float(spec.Height)); });
+    const auto& pic = ActivePictures[piPopupMask];
+    TCanvas m = NewMask(pic.Width, pic.Height);
+    MaskShape(m, [&](float x, float y) { return PopupDistance(x, y, float(pic.Width), float(pic.Height)); });
     return m;
 }
 
 TCanvas PaintMenuItems() {
-    const auto& spec = ActivePictures[piMenuItems];
+    const auto& pic = ActivePictures[piMenuItems];
     const TRgb face = PopupFace(float(PopupItems.Top) + 10, float(ActivePictures[piPopup].Height));
-    TCanvas c(spec.Width, spec.Height, face);
+    TCanvas c(pic.Width, pic.Height, face);
     PaintFeltStrip(c, MenuItemActive, face, false);
     // Divider: an engraved line.
     int mid = MenuItemDivider.Top + MenuItemDivider.Height() / 2;
@@ -586,8 +586,8 @@ TCanvas PaintMenuItems() {
 }
 
 TCanvas PaintControls() {
-    const auto& spec = ActivePictures[piControls];
-    TCanvas c(spec.Width, spec.Height, pal::Backdrop);
+    const auto& pic = ActivePictures[piControls];
+    TCanvas c(pic.Width, pic.Height, pal::Backdrop);
     PaintPushButton(c, ButtonNormal, bsNormal);
     PaintPushButton(c, ButtonHot, bsHot);
     PaintPushButton(c, ButtonDown, bsDown);
@@ -618,62 +618,62 @@ TCanvas PaintControls() {
 }
 
 TCanvas PaintButtonMask() {
-    const auto& spec = ActivePictures[piButtonMask];
-    TCanvas m = NewMask(spec.Width, spec.Height);
-    TBox b = Box(0, 0, float(spec.Width), float(spec.Height));
+    const auto& pic = ActivePictures[piButtonMask];
+    TCanvas m = NewMask(pic.Width, pic.Height);
+    TBox b = Box(0, 0, float(pic.Width), float(pic.Height));
     MaskShape(m, [&](float x, float y) { return RoundRectDistance(x, y, b, float(ButtonRadius) + 0.5f); });
     return m;
 }
 
 TCanvas PaintHint() {
-    const auto& spec = ActivePictures[piHint];
-    TCanvas c(spec.Width, spec.Height, Black());
-    PaintLacquerPanel(c, Box(0, 0, float(spec.Width), float(spec.Height)), 4, true);
+    const auto& pic = ActivePictures[piHint];
+    TCanvas c(pic.Width, pic.Height, Black());
+    PaintLacquerPanel(c, Box(0, 0, float(pic.Width), float(pic.Height)), 4, true);
     return c;
 }
 
 TCanvas PaintHintMask() {
-    const auto& spec = ActivePictures[piHintMask];
-    TCanvas m = NewMask(spec.Width, spec.Height);
+    const auto& pic = ActivePictures[piHintMask];
+    TCanvas m = NewMask(pic.Width, pic.Height);
     MaskShape(m, [&](float x, float y) {
-        return RoundRectDistance(x, y, Box(0, 0, float(spec.Width), float(spec.Height)), 4);
+        return RoundRectDistance(x, y, Box(0, 0, float(pic.Width), float(pic.Height)), 4);
     });
     return m;
 }
 
 TCanvas PaintRoundButtonMask() {
-    const auto& spec = ActivePictures[piRoundButtonMask];
-    TCanvas m = NewMask(spec.Width, spec.Height);
+    const auto& pic = ActivePictures[piRoundButtonMask];
+    TCanvas m = NewMask(pic.Width, pic.Height);
     MaskShape(m, [&](float x, float y) {
-        return RoundRectDistance(x, y, Box(0, 0, float(spec.Width), float(spec.Height)), 9);
+        return RoundRectDistance(x, y, Box(0, 0, float(pic.Width), float(pic.Height)), 9);
     });
     return m;
 }
 
 TCanvas PaintHTrackMask() {
-    const auto& spec = ActivePictures[piHTrackMask];
-    TCanvas m = NewMask(spec.Width, spec.Height);
+    const auto& pic = ActivePictures[piHTrackMask];
+    TCanvas m = NewMask(pic.Width, pic.Height);
     MaskShape(m, [&](float x, float y) {
-        return RoundRectDistance(x, y, Box(0, 0, float(spec.Width), float(spec.Height)), 7.5f);
+        return RoundRectDistance(x, y, Box(0, 0, float(pic.Width), float(pic.Height)), 7.5f);
     });
     return m;
 }
 
 TCanvas PaintVTrackMask() {
-    const auto& spec = ActivePictures[piVTrackMask];
-    TCanvas m = NewMask(spec.Width, spec.Height);
+    const auto& pic = ActivePictures[piVTrackMask];
+    TCanvas m = NewMask(pic.Width, pic.Height);
     MaskShape(m, [&](float x, float y) {
-        return RoundRectDistance(x, y, Box(0, 0, float(spec.Width), float(spec.Height)), 7.5f);
+        return RoundRectDistance(x, y, Box(0, 0, float(pic.Width), float(pic.Height)), 7.5f);
     });
     return m;
 }
 
 TCanvas PaintRibbon() {
-    const auto& spec = ActivePictures[piRibbon];
-    TCanvas c(spec.Width, spec.Height, pal::Backdrop);
+    const auto& pic = ActivePictures[piRibbon];
+    TCanvas c(pic.Width, pic.Height, pal::Backdrop);
     // Tab strip on top, the page below, group frames in the page.
-    c.Fill(0, 0, spec.Width, 24, VerticalRamp(0, 24, {{0, Hex(0x2A2C31)}, {1, Hex(0x141518)}}));
-    c.Fill(0, 23, spec.Width, 24, Solid(pal::GoldDark));
+    c.Fill(0, 0, pic.Width, 24, VerticalRamp(0, 24, {{0, Hex(0x2A2C31)}, {1, Hex(0x141518)}}));
+    c.Fill(0, 23, pic.Width, 24, Solid(pal::GoldDark));
     PaintLacquerPanel(c, Box(4, 28, 130, 118), 4, false);
     PaintLacquerPanel(c, Box(134, 28, 260, 118), 4, false);
     PaintFeltStrip(c, Rect(6, 4, 60, 23), Hex(0x1C1D21), true);
@@ -682,19 +682,19 @@ TCanvas PaintRibbon() {
 }
 
 TCanvas PaintAppMenu() {
-    const auto& spec = ActivePictures[piAppMenu];
-    TCanvas c(spec.Width, spec.Height, Black());
-    PaintLacquerPanel(c, Box(0, 0, float(spec.Width), float(spec.Height)), 5, true);
+    const auto& pic = ActivePictures[piAppMenu];
+    TCanvas c(pic.Width, pic.Height, Black());
+    PaintLacquerPanel(c, Box(0, 0, float(pic.Width), float(pic.Height)), 5, true);
     PaintFeltStrip(c, Rect(8, 8, 120, 28), Hex(0x1E1F24), false);
     return c;
 }
 
 TCanvas PaintAppMenuBackground() {
-    const auto& spec = ActivePictures[piAppMenuBg];
-    TCanvas c(spec.Width, spec.Height, pal::Backdrop);
-    c.Fill(0, 0, spec.Width, spec.Height, [&](float x, float y) {
+    const auto& pic = ActivePictures[piAppMenuBg];
+    TCanvas c(pic.Width, pic.Height, pal::Backdrop);
+    c.Fill(0, 0, pic.Width, pic.Height, [&](float x, float y) {
         float n = Noise(int(x), int(y), 11) - 0.5f;
-        return Scale(Ramp({{0, Hex(0x1B1C20)}, {1, Hex(0x0F1012)}}, y / float(spec.Height)), 1.0f + n * 0.12f);
+        return Scale(Ramp({{0, Hex(0x1B1C20)}, {1, Hex(0x0F1012)}}, y / float(pic.Height)), 1.0f + n * 0.12f);
     });
     return c;
 }

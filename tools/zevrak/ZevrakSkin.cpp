@@ -37,10 +37,10 @@ TCanvas PaintActivePicture(int index) {
     }
 }
 
-TSkinFile Encode(const TPictureSpec& spec, const TCanvas& picture) {
-    if (picture.Width() != spec.Width || picture.Height() != spec.Height)
-        throw std::logic_error(std::string(spec.FileName) + " painted at the wrong size");
-    return TSkinFile{spec.FileName, spec.BitsPerPixel == 1 ? EncodeBmp1(picture) : EncodeBmp24(picture)};
+TSkinFile Encode(const TPictureSpec& pic, const TCanvas& picture) {
+    if (picture.Width() != pic.Width || picture.Height() != pic.Height)
+        throw std::logic_error(std::string(pic.FileName) + " painted at the wrong size");
+    return TSkinFile{pic.FileName, pic.BitsPerPixel == 1 ? EncodeBmp1(picture) : EncodeBmp24(picture)};
 }
 
 }  // namespace

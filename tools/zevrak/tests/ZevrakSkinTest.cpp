@@ -292,13 +292,13 @@ std::uint32_t U32(const TBytes& b, std::size_t at) {
 TEST(ZevrakPictures, EveryFileHasTheSizeAndDepthOfTheTable) {
     auto files = BuildZevrakFolder();
     ASSERT_EQ(files.size(), 3u + PictureCount);
-    auto check = [&](const TSkinFile& f, const TPictureSpec& spec) {
-        EXPECT_EQ(f.Name, spec.FileName);
+    auto check = [&](const TSkinFile& f, const TPictureSpec& pic) {
+        EXPECT_EQ(f.Name, pic.FileName);
         ASSERT_GE(f.Bytes.size(), 54u);
         EXPECT_EQ(U32(f.Bytes, 2), f.Bytes.size()) << f.Name;
-        EXPECT_EQ(int(U32(f.Bytes, 18)), spec.Width) << f.Name;
-        EXPECT_EQ(int(U32(f.Bytes, 22)), spec.Height) << f.Name;
-        EXPECT_EQ(int(f.Bytes[28]), spec.BitsPerPixel) << f.Name;
+        EXPECT_EQ(int(U32(f.Bytes, 18)), pic.Width) << f.Name;
+        EXPECT_EQ(int(U32(f.Bytes, 22)), pic.Height) << f.Name;
+        EXPECT_EQ(int(f.Bytes[28]), pic.BitsPerPixel) << f.Name;
     };
     check(files[1], MainPicture);
     check(files[2], MaskPicture);
