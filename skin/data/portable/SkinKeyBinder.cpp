@@ -3,10 +3,10 @@
 #include "platform/portable/Convert.h"
 
 TbsKeyBinder::TbsKeyBinder(const TMemIniFile& ini, std::string_view section)
-    : FReader(ini), FWriter(nullptr), FReadSection(ini.FindSection(section)), FSection(section) {}
+    : FWriter(nullptr), FReadSection(ini.FindSection(section)), FSection(section) {}
 
 TbsKeyBinder::TbsKeyBinder(TMemIniFile& ini, std::string_view section)
-    : FReader(ini), FWriter(&ini), FReadSection(nullptr), FSection(section) {}
+    : FWriter(&ini), FReadSection(nullptr), FSection(section) {}
 
 void TbsKeyBinder::Integer(std::string_view key, int& value, int defaultValue) {
     if (Reading()) {

@@ -41,7 +41,6 @@ private:
     // The value of `key` in the section being read, or nullptr.
     const std::string* Value(std::string_view key) const { return TMemIniFile::FindValue(FReadSection, key); }
 
-    const TMemIniFile& FReader;                   // not owned
     TMemIniFile* FWriter;                         // not owned; null when reading
     const TMemIniFile::TSection* FReadSection;    // not owned; found once per record, null when absent
     std::string FSection;
