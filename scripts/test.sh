@@ -4,7 +4,7 @@
 # wine64 on a private Xvfb display, the fuzz targets for a bounded time and
 # the end-to-end scripts. Ends with "N passed, N failed" and a non-zero exit
 # status when anything failed.
-#   RDZ_FUZZ_SECONDS  seconds per fuzz target (default 30)
+#   RDZ_FUZZ_SECONDS  seconds per fuzz target (default 20)
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -71,7 +71,7 @@ for t in "$out"/native/bin/*_tests; do
 done
 
 # --- fuzzing -----------------------------------------------------------------
-fuzz_seconds=${RDZ_FUZZ_SECONDS:-30}
+fuzz_seconds=${RDZ_FUZZ_SECONDS:-20}
 for f in "$out"/fuzz/bin/fuzz_*; do
   [ -x "$f" ] || continue
   name=$(basename "$f"); name=${name#fuzz_}
