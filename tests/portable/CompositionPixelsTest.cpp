@@ -4,26 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/NinePartSkin.h"
+
 using painttest::Coord;
 using painttest::CoordPicture;
 using painttest::PixelsMatch;
 
 namespace {
 
-// The 30 x 20 skin of SkinGeometryTest placed at (3, 2) of a larger picture.
+// The shared nine-part skin placed at (3, 2) of a larger picture.
 TSkinImageParams NinePart(int W, int H, bool stretch) {
-    TSkinImageParams p;
-    p.SrcRect = Rect(3, 2, 33, 22);
-    p.SrcClient = Rect(5, 4, 25, 16);
-    p.SrcLT = Point(10, 8);
-    p.SrcRT = Point(20, 8);
-    p.SrcLB = Point(10, 12);
-    p.SrcRB = Point(20, 12);
-    p.W = W;
-    p.H = H;
+    TSkinImageParams p = NinePartSkin(W, H, Point(3, 2));
     p.StretchLeft = p.StretchTop = p.StretchRight = p.StretchBottom = p.StretchCenter = stretch;
-    CalcSkinGeometry(bsrmNinePart, p.SrcRect, p.SrcClient, p.SrcLT, p.SrcRT, p.SrcLB, p.SrcRB, p.W, p.H, p.DstClient,
-                     p.DstLT, p.DstRT, p.DstLB, p.DstRB);
     return p;
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/NinePartSkin.h"
+
 #include "skin/paint/portable/SkinGeometry.h"
 
 #include <ostream>
@@ -15,21 +17,7 @@ static std::ostream& operator<<(std::ostream& os, const TSkinBlit& b) {
 
 namespace {
 
-// A 30 x 20 skin: client (5,4,25,16), top pattern x 10..20, left pattern y 8..12.
-TSkinImageParams NinePart(int W, int H) {
-    TSkinImageParams p;
-    p.SrcRect = Rect(0, 0, 30, 20);
-    p.SrcClient = Rect(5, 4, 25, 16);
-    p.SrcLT = Point(10, 8);
-    p.SrcRT = Point(20, 8);
-    p.SrcLB = Point(10, 12);
-    p.SrcRB = Point(20, 12);
-    p.W = W;
-    p.H = H;
-    CalcSkinGeometry(bsrmNinePart, p.SrcRect, p.SrcClient, p.SrcLT, p.SrcRT, p.SrcLB, p.SrcRB, p.W, p.H, p.DstClient,
-                     p.DstLT, p.DstRT, p.DstLB, p.DstRB);
-    return p;
-}
+TSkinImageParams NinePart(int W, int H) { return NinePartSkin(W, H); }
 
 // The steps whose destination lies in the given band, in order.
 TSkinBlits Within(const TSkinBlits& all, const TRect& band) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/NinePartSkin.h"
+
 #include <string>
 #include <vector>
 
@@ -15,20 +17,10 @@ void CoordPicture(TbsBitmap& bmp, int w, int h) {
 }
 
 TSkinImageParams NinePart(int W, int H) {
-    TSkinImageParams p;
-    p.SrcRect = Rect(3, 2, 33, 22);
-    p.SrcClient = Rect(5, 4, 25, 16);
-    p.SrcLT = Point(10, 8);
-    p.SrcRT = Point(20, 8);
-    p.SrcLB = Point(10, 12);
-    p.SrcRB = Point(20, 12);
-    p.W = W;
-    p.H = H;
+    TSkinImageParams p = NinePartSkin(W, H, Point(3, 2));
     p.StretchLeft = true;
     p.StretchCenter = true;
     p.StretchKind = bsstVert;
-    CalcSkinGeometry(bsrmNinePart, p.SrcRect, p.SrcClient, p.SrcLT, p.SrcRT, p.SrcLB, p.SrcRB, p.W, p.H, p.DstClient,
-                     p.DstLT, p.DstRT, p.DstLB, p.DstRB);
     return p;
 }
 
