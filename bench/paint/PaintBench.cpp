@@ -5,6 +5,7 @@
 //  - one morph step of a 75 x 25 button (bound: 3 x);
 //  - the region of a 775 x 330 frame from a 150 x 130 mask (bound: 1 ms;
 //    the platform region on Windows, the strips and run scan elsewhere).
+#include "skin/paint/portable/BlendBytes.h"
 #include "skin/paint/portable/CompositionPixels.h"
 #include "skin/paint/portable/EffectPixelsRgb.h"
 #include "skin/paint/portable/MaskRegionData.h"
@@ -90,7 +91,13 @@ int main() {
     std::printf("CreateSkinImage 775x330 from 150x130, tiled: %.1f us, memcpy %.1f us, ratio %.2f (bound 4)\n",
                 compose / 1000, composeCopy / 1000, composeRatio);
 
-    TRgbBuffer a(75, 25, 40), b(75, 25, 220);
+    // Two looks of a button: vertical shading, a lighter hot state.
+    TRgbBuffer a(75, 25), b(75, 25);
+    for (int y = 0; y < 25; ++y)
+        for (int x = 0; x < 75; ++x) {
+            a.Set(x, y, std::uint8_t(30 + 4 * y), std::uint8_t(20 + 3 * y + x % 7), std::uint8_t(10 + 2 * y));
+            b.Set(x, y, std::uint8_t(120 + 5 * y), std::uint8_t(110 + 4 * y - x % 5), std::uint8_t(40 + 3 * y));
+        }
     double kf = 0;
     const double morph = Measure([&] {
         kf = kf >= 1 ? 0 : kf + 0.05;
@@ -99,8 +106,8 @@ int main() {
     const double morphCopy = MemcpyNs(std::size_t(RgbRowSize(75)) * 25, 2000);
     const double morphRatio = morph / morphCopy;
     ok &= morphRatio <= 3;
-    std::printf("Morph step 75x25: %.2f us, memcpy %.2f us, ratio %.2f (bound 3)\n", morph / 1000, morphCopy / 1000,
-                morphRatio);
+    std::printf("Morph step 75x25 (%s): %.2f us, memcpy %.2f us, ratio %.2f (bound 3)\n", BlendBytesPath(),
+                morph / 1000, morphCopy / 1000, morphRatio);
 
     const TRgbBuffer mask = FrameMask();
     const TSkinImageParams r = WindowSkin(775, 330);

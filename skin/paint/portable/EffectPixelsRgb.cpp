@@ -1,5 +1,7 @@
 #include "skin/paint/portable/EffectPixelsRgb.h"
 
+#include "skin/paint/portable/BlendBytes.h"
+
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
@@ -20,15 +22,6 @@ inline double RoundEven(double v) {
     volatile double shifted = v + Magic;
 #endif
     return shifted - Magic;
-}
-
-// RoundEven for 0 <= v < 256: after adding 1.5 * 2^52 the double's lowest
-// mantissa bits are the rounded integer, read without a conversion.
-inline std::uint8_t RoundEvenByte(double v) {
-    const double shifted = v + 6755399441055744.0;
-    std::uint64_t bits;
-    std::memcpy(&bits, &shifted, sizeof bits);  // stored as a double, also where registers are wider
-    return std::uint8_t(bits);
 }
 
 inline std::uint8_t Clamp255(double v) {
@@ -104,21 +97,15 @@ void CentreGradientV(const TRgbView& A, const TRgbView& B, double Kf) {
 
 void MorphRgb(const TRgbView& A, const TRgbView& B, double Kf) {
     if (!SameSize(A, B)) return;
-    const double k = std::clamp(Kf, 0.0, 1.0), nk = 1 - k;
-    // The two products of every byte value, computed once per step: the
-    // same doubles as (1 - k) * a + k * b evaluated per pixel.
-    double fromA[256], fromB[256];
-    for (int v = 0; v < 256; ++v) {
-        fromA[v] = nk * v;
-        fromB[v] = k * v;
-    }
+    const std::uint32_t weight = BlendWeight(Kf);  // Kf clamped to 0 ... 1 there
     const std::size_t rowBytes = std::size_t(A.Width) * 3;
-    for (int y = 0; y < A.Height; ++y) {
-        std::uint8_t* ra = A.Row(y);
-        const std::uint8_t* rb = B.Row(y);
-        // A blend of two bytes stays within 0 ... 255: no clamp needed.
-        for (std::size_t i = 0; i < rowBytes; ++i) ra[i] = RoundEvenByte(fromA[ra[i]] + fromB[rb[i]]);
+    if (A.Stride == B.Stride) {
+        // The rows and the padding between them are one block: one call
+        // keeps the vector loop long (blending the padding is harmless).
+        BlendBytes(A.Bits, B.Bits, std::size_t(A.Stride) * std::size_t(A.Height - 1) + rowBytes, weight);
+        return;
     }
+    for (int y = 0; y < A.Height; ++y) BlendBytes(A.Row(y), B.Row(y), rowBytes, weight);
 }
 
 void GradientMorphRgb(const TRgbView& A, const TRgbView& B, double Kf) {

@@ -13,7 +13,9 @@
 // Bytes per row of a 24-bit section.
 constexpr int RgbRowSize(int width) { return width * 3 + width % 4; }
 
-// A window onto 24-bit pixels owned elsewhere. Stride is in bytes.
+// The pixels of a whole 24-bit picture owned elsewhere. Stride is in bytes;
+// the bytes of a row past Width * 3 are padding, never another picture's
+// pixels, so operations may write them.
 struct TRgbView {
     std::uint8_t* Bits = nullptr;  // not owned
     int Width = 0;
@@ -52,7 +54,8 @@ struct TRgbBuffer {
 // Morphs between two states of an element, A (changed in place, the old
 // state) and B (the new state), for a factor Kf, usually 0 ... 1. Each
 // channel result is rounded to nearest, halves to even, and clamped to
-// 0 ... 255. Nothing happens when the sizes differ. An image one pixel wide
+// 0 ... 255. The cross-fade applies Kf in 16-bit fixed point (see
+// BlendBytes.h for what that means for rounding). Nothing happens when the sizes differ. An image one pixel wide
 // has no room to slide or grade across, so the horizontal morphs copy B.
 void MorphRgb(const TRgbView& A, const TRgbView& B, double Kf);
 void GradientMorphRgb(const TRgbView& A, const TRgbView& B, double Kf);
