@@ -259,9 +259,9 @@ void TCanvas::Draw(int x, int y, TBitmap& bitmap) {
     BitBlt(FDc, x, y, bitmap.GetWidth(), bitmap.GetHeight(), bitmap.Canvas().GetHandle(), 0, 0, SRCCOPY);
 }
 
-void TCanvas::StretchDraw(const TRect& dst, TBitmap& bitmap) {
-    if (bitmap.Empty()) return;
-    CopyRect(dst, bitmap.Canvas(), Rect(0, 0, bitmap.GetWidth(), bitmap.GetHeight()));
+void TCanvas::StretchDraw(const TRect& dst, TGraphic& graphic) {
+    if (!FDc || graphic.Empty()) return;
+    graphic.Draw(*this, dst);
 }
 
 void TCanvas::CopyRect(const TRect& dst, TCanvas& source, const TRect& src) {
@@ -283,6 +283,11 @@ void TCanvas::IntersectClip(const TRect& r) {
 // ---- bitmap -------------------------------------------------------------------
 
 TBitmap::~TBitmap() { FreeCanvas(); }
+
+void TBitmap::Draw(TCanvas& canvas, const TRect& dst) {
+    if (Empty()) return;
+    canvas.CopyRect(dst, Canvas(), Rect(0, 0, FWidth, FHeight));
+}
 
 void TBitmap::FreeCanvas() {
     FCanvas.reset();    // puts the DC's own pen, brush and font back

@@ -110,6 +110,19 @@ private:
 };
 
 class TBitmap;
+class TCanvas;
+
+// A picture that draws itself scaled into a rectangle of a canvas: the
+// common face of bitmaps, icons and any other picture a control shows.
+class TGraphic {
+public:
+    virtual ~TGraphic() = default;
+    virtual int GetWidth() const = 0;
+    virtual int GetHeight() const = 0;
+    bool Empty() const { return GetWidth() <= 0 || GetHeight() <= 0; }
+    // Draws the whole picture scaled into dst.
+    virtual void Draw(TCanvas& canvas, const TRect& dst) = 0;
+};
 
 // Draws on a device context it does not own. The objects it selects are
 // put back when the canvas lets go of the DC (SetHandle or destruction).
@@ -143,9 +156,10 @@ public:
 
     // Copies the bitmap at its own size to (x, y).
     void Draw(int x, int y, TBitmap& bitmap);
-    // Stretches the bitmap into dst in colour-on-colour mode (rows and
-    // columns dropped or repeated, no blending).
-    void StretchDraw(const TRect& dst, TBitmap& bitmap);
+    // Draws the picture scaled into dst; a bitmap stretches in
+    // colour-on-colour mode (rows and columns dropped or repeated, no
+    // blending).
+    void StretchDraw(const TRect& dst, TGraphic& graphic);
     // Copies src of another canvas into dst, stretching in colour-on-colour
     // mode when the sizes differ.
     void CopyRect(const TRect& dst, TCanvas& source, const TRect& src);
@@ -177,7 +191,7 @@ private:
 
 // A 32-bit top-down DIB section (pixels blue, green, red, alpha), with a
 // memory DC made on first use of its canvas.
-class TBitmap {
+class TBitmap : public TGraphic {
 public:
     TBitmap() = default;
     TBitmap(int width, int height) { SetSize(width, height); }
@@ -185,9 +199,10 @@ public:
     TBitmap& operator=(const TBitmap&) = delete;
     ~TBitmap();
 
-    int GetWidth() const { return FWidth; }
-    int GetHeight() const { return FHeight; }
-    bool Empty() const { return FWidth <= 0 || FHeight <= 0; }
+    int GetWidth() const override { return FWidth; }
+    int GetHeight() const override { return FHeight; }
+    // Copies the bitmap into dst, stretching in colour-on-colour mode.
+    void Draw(TCanvas& canvas, const TRect& dst) override;
     // Makes a new black bitmap of that size; 0 by 0 frees it. Raises
     // kCantAllocateDib when the system refuses.
     void SetSize(int width, int height);

@@ -12,7 +12,7 @@
 #include <atomic>
 #include <utility>
 
-enum class THandleKind { Window, Dc, Bitmap, Font, Brush, Pen, Region, Module, Timer, Count };
+enum class THandleKind { Window, Dc, Bitmap, Font, Brush, Pen, Region, Module, Timer, Icon, Count };
 
 // Live handles of a kind currently held by owners in this process.
 long LiveHandleCount(THandleKind kind);
@@ -80,6 +80,8 @@ using TBrushHandle = handles_detail::TUniqueHandle<HBRUSH, THandleKind::Brush, h
 using TPenHandle = handles_detail::TUniqueHandle<HPEN, THandleKind::Pen, handles_detail::DeletePenObject>;
 using TRegionHandle = handles_detail::TUniqueHandle<HRGN, THandleKind::Region, handles_detail::DeleteRegionObject>;
 using TModuleHandle = handles_detail::TUniqueHandle<HMODULE, THandleKind::Module, FreeLibrary>;
+// An icon made or loaded for this process alone (not a shared system icon).
+using TIconHandle = handles_detail::TUniqueHandle<HICON, THandleKind::Icon, DestroyIcon>;
 
 // A DC obtained with GetDC / GetWindowDC, released with ReleaseDC.
 class TWindowDc {

@@ -8,6 +8,7 @@ bool ColorFromName(const std::string& name, TColor& color) {
     static const std::pair<const char*, TColor> kNames[] = {
         {"clBlack", clBlack},         {"clWhite", clWhite},         {"clRed", clRed},
         {"clGreen", clGreen},         {"clNavy", clNavy},           {"clGray", clGray},
+        {"clLime", clLime},           {"clYellow", clYellow},       {"clBlue", clBlue},
         {"clSilver", clSilver},       {"clNone", clNone},           {"clScrollBar", clScrollBar},
         {"clWindow", clWindow},       {"clWindowFrame", clWindowFrame}, {"clWindowText", clWindowText},
         {"clHighlight", clHighlight}, {"clHighlightText", clHighlightText}, {"clBtnFace", clBtnFace},

@@ -61,6 +61,7 @@ void ReportPaintError(const Exception& error) {
 void ClearPaintError() { PaintErrors().Reported = false; }
 
 TbsBitmap::~TbsBitmap() {
+    FCanvas.reset();  // puts the context's own pen, brush and font back first
     Release();
     if (FListed) {
         auto& list = BitmapList();
@@ -83,17 +84,18 @@ void TbsBitmap::SetSize(int width, int height) {
     height = Magnitude(height);
     if (width == 0 || height == 0) return;
     if (FBits && width == FWidth && height == FHeight) return;
-    if (std::int64_t(width) * height * 4 > MaxSectionBytes) throw Exception(bsErrDibHandle);
+    if (std::int64_t(width) * height * 4 > MaxSectionBytes) throw Exception(kCantAllocateDib);
 
     BITMAPINFO info = TopDownHeader(width, height);
     void* bits = nullptr;
     TBitmapHandle section(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!section || !bits) throw Exception(bsErrDibHandle);
+    if (!section || !bits) throw Exception(kCantAllocateDib);
     TDcHandle dc(CreateCompatibleDC(nullptr));
-    if (!dc) throw Exception(bsErrCompatibleDc);
+    if (!dc) throw Exception(kCantCreateDc);
     HGDIOBJ old = SelectObject(dc.Get(), section.Get());
-    if (!old || old == HGDI_ERROR) throw Exception(bsErrSelectObject);
+    if (!old || old == HGDI_ERROR) throw Exception(kCantSelectObject);
 
+    if (FCanvas) FCanvas->SetHandle(nullptr);  // out of the old context before it goes
     Release();
     FSection = std::move(section);
     FDc = std::move(dc);
@@ -101,6 +103,7 @@ void TbsBitmap::SetSize(int width, int height) {
     FBits = static_cast<std::uint32_t*>(bits);
     FWidth = width;
     FHeight = height;
+    if (FCanvas) FCanvas->SetHandle(FDc.Get());
     if (!FListed) {
         BitmapList().push_back(this);
         FListed = true;
@@ -166,7 +169,7 @@ void TbsBitmap::Assign(HBITMAP source) {
         return;
     }
     TDcHandle sourceDc(CreateCompatibleDC(nullptr));
-    if (!sourceDc) throw Exception(bsErrCompatibleDc);
+    if (!sourceDc) throw Exception(kCantCreateDc);
     TSelectObject select(sourceDc.Get(), source);
     BitBlt(FDc.Get(), 0, 0, width, height, sourceDc.Get(), 0, 0, SRCCOPY);
     GdiFlush();
@@ -178,15 +181,48 @@ TBitmapHandle TbsBitmap::AssignTo() const {
     BITMAPINFO info = TopDownHeader(FWidth, FHeight);
     void* bits = nullptr;
     TBitmapHandle result(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!result) throw Exception(bsErrDibHandle);
+    if (!result) throw Exception(kCantAllocateDib);
     TDcHandle dc(CreateCompatibleDC(nullptr));
-    if (!dc) throw Exception(bsErrCompatibleDc);
+    if (!dc) throw Exception(kCantCreateDc);
     {
         TSelectObject select(dc.Get(), result.Get());
         Draw(dc.Get(), 0, 0);
     }
     GdiFlush();
     return result;
+}
+
+void TbsBitmap::AssignTo(TBitmap& dest) const {
+    if (Empty()) return;
+    dest.SetSize(FWidth, FHeight);
+    Draw(dest.Canvas(), 0, 0);
+    GdiFlush();
+}
+
+void TbsBitmap::Assign(TGraphic& source) {
+    if (auto* bitmap = dynamic_cast<TBitmap*>(&source)) return Assign(bitmap->GetHandle());
+    if (source.Empty()) return;
+    const int width = source.GetWidth(), height = source.GetHeight();
+    // Magenta marks what the picture left undrawn; GDI leaves the alpha
+    // byte of what it draws undefined, so only red, green and blue count.
+    constexpr std::uint32_t Undrawn = 0x00FF00FF, ColourBits = 0x00FFFFFF;
+    TBitmap scratch(width, height);
+    for (int y = 0; y < height; ++y) std::fill_n(scratch.ScanLine(y), width, Undrawn);
+    source.Draw(scratch.Canvas(), Rect(0, 0, width, height));
+    GdiFlush();
+    SetSize(width, height);
+    for (int y = 0; y < height; ++y) {
+        const std::uint32_t* from = scratch.ScanLine(y);
+        std::uint32_t* to = ScanLine(y);
+        for (int x = 0; x < width; ++x)
+            if ((from[x] & ColourBits) != Undrawn) to[x] = from[x];
+    }
+    SetAlpha(255);
+}
+
+TCanvas& TbsBitmap::Canvas() {
+    if (!FCanvas) FCanvas = std::make_unique<TCanvas>(FDc.Get());
+    return *FCanvas;
 }
 
 TPixelBuffer TbsBitmap::ToPixelBuffer() const {

@@ -18,16 +18,13 @@
 
 #include <windows.h>
 
+#include "platform/Graphics.h"
 #include "platform/Handles.h"
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
-
-// Error texts of SetSize.
-inline constexpr const char* bsErrDibHandle = "Can't allocate the DIB handle";
-inline constexpr const char* bsErrCompatibleDc = "Can't create compatible DC";
-inline constexpr const char* bsErrSelectObject = "Can't bslect an object into DC";
 
 class TbsBitmap {
 public:
@@ -44,6 +41,10 @@ public:
     // The memory context with the section selected; null until sized.
     HDC DC() const { return FDc.Get(); }
     HBITMAP Handle() const { return FSection.Get(); }
+    // A canvas on the memory context, made on first use. It follows the
+    // bitmap through SetSize (bound to the new context) and draws nothing
+    // while the bitmap is unsized.
+    TCanvas& Canvas();
 
     bool GetTransparent() const { return FTransparent; }
     void SetTransparent(bool value) { FTransparent = value; }
@@ -52,7 +53,8 @@ public:
 
     // Negative sizes are taken as their absolute values; 0 in either leaves
     // the bitmap as it is; the same size does nothing. A new section starts
-    // black with alpha 0. Raises Exception with one of the texts above.
+    // black with alpha 0. Raises Exception with kCantAllocateDib,
+    // kCantCreateDc or kCantSelectObject.
     void SetSize(int width, int height);
     // SetSize for painting code, which must not raise: on failure reports
     // the error through ReportPaintError and returns false.
@@ -80,9 +82,17 @@ public:
     void Assign(HBITMAP source);
     // From any portable picture, with its alpha, then CheckAlpha.
     void Assign(const TPixelBuffer& source);
+    // From a picture of the framework: a TBitmap (a 32-bit section) as a
+    // platform bitmap above; any other picture is drawn at its size onto
+    // magenta (255, 0, 255), every pixel that is not exactly magenta is
+    // copied (the rest keep what this bitmap held), then SetAlpha(255).
+    void Assign(TGraphic& source);
     // A new 32-bit device-independent platform bitmap of this size holding
     // this image drawn at (0, 0) onto black.
     TBitmapHandle AssignTo() const;
+    // Dest takes this size (a new black 32-bit section) and receives a Draw
+    // of this image at (0, 0).
+    void AssignTo(TBitmap& dest) const;
     // This image as a portable picture.
     TPixelBuffer ToPixelBuffer() const;
 
@@ -91,6 +101,11 @@ public:
     // else a colour-on-colour stretch blit. Never raises.
     void Draw(HDC target, int x, int y) const;
     void Draw(HDC target, const TRect& dstRect, const TRect& srcRect) const;
+    // The same through the canvas's device context.
+    void Draw(TCanvas& target, int x, int y) const { Draw(target.GetHandle(), x, y); }
+    void Draw(TCanvas& target, const TRect& dstRect, const TRect& srcRect) const {
+        Draw(target.GetHandle(), dstRect, srcRect);
+    }
 
     // Clipped to the bitmap; blended when AlphaBlend, else set.
     void FillRect(const TRect& rect, TColor color);
@@ -108,6 +123,7 @@ private:
     TBitmapHandle FSection;
     TDcHandle FDc;
     HGDIOBJ FOldBitmap = nullptr;  // not owned: the context's bitmap before the section
+    std::unique_ptr<TCanvas> FCanvas;  // bound to FDc; let go of before FDc changes
     bool FTransparent = false;
     bool FAlphaBlend = false;
     bool FListed = false;

@@ -71,7 +71,7 @@ TEST(Composition, ImageThatCannotBeAllocatedDrawsNothingAndReportsOnce) {
     for (int paint = 0; paint < 3; ++paint) CreateSkinImage(NinePart(100000, 100000), picture, image);
     EXPECT_TRUE(image.Empty());
     ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0], bsErrDibHandle);
+    EXPECT_EQ(errors[0], kCantAllocateDib);
     SetPaintErrorHandler(nullptr);
     CreateHSkinImage(1, 1, image, false, 0, Rect(0, 0, 5, 5), picture);
     EXPECT_TRUE(image.Empty());

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <iterator>
 
 #include "tests/win32/WindowTestSupport.h"
 
@@ -14,16 +15,17 @@ namespace {
 
 constexpr THandleKind kKinds[] = {THandleKind::Window, THandleKind::Dc,     THandleKind::Bitmap,
                                   THandleKind::Font,   THandleKind::Brush,  THandleKind::Pen,
-                                  THandleKind::Region, THandleKind::Timer};
-constexpr const char* kKindNames[] = {"window", "dc", "bitmap", "font", "brush", "pen", "region", "timer"};
+                                  THandleKind::Region, THandleKind::Timer,  THandleKind::Icon};
+constexpr const char* kKindNames[] = {"window", "dc", "bitmap", "font", "brush", "pen", "region", "timer", "icon"};
+constexpr std::size_t kKindCount = std::size(kKinds);
 
-std::array<long, 8> Counts() {
-    std::array<long, 8> counts{};
+std::array<long, kKindCount> Counts() {
+    std::array<long, kKindCount> counts{};
     for (std::size_t i = 0; i < counts.size(); ++i) counts[i] = LiveHandleCount(kKinds[i]);
     return counts;
 }
 
-void ExpectSameCounts(const std::array<long, 8>& before, const std::array<long, 8>& after) {
+void ExpectSameCounts(const std::array<long, kKindCount>& before, const std::array<long, kKindCount>& after) {
     for (std::size_t i = 0; i < before.size(); ++i) EXPECT_EQ(after[i], before[i]) << kKindNames[i] << " handles";
 }
 

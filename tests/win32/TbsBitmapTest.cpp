@@ -70,7 +70,7 @@ TEST(TbsBitmapSize, ImpossibleSizeRaisesDibErrorAndKeepsOldImage) {
         bmp.SetSize(100000, 100000);
         FAIL() << "no exception";
     } catch (const Exception& e) {
-        EXPECT_EQ(std::string(e.what()), bsErrDibHandle);
+        EXPECT_EQ(std::string(e.what()), kCantAllocateDib);
     }
     EXPECT_EQ(bmp.Width(), 4);
     EXPECT_NE(bmp.DC(), nullptr);
@@ -84,7 +84,7 @@ TEST(TbsBitmapSize, PaintFailureReachesHandlerOnceUntilRearmed) {
     EXPECT_FALSE(bmp.TrySetSize(100000, 100000));
     EXPECT_TRUE(bmp.TrySetSize(3, 3));
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0], bsErrDibHandle);
+    EXPECT_EQ(seen[0], kCantAllocateDib);
     ClearPaintError();
     EXPECT_FALSE(bmp.TrySetSize(100000, 100000));
     EXPECT_EQ(seen.size(), 2u);
