@@ -4,13 +4,14 @@
 // The factor is applied in 16-bit fixed point (Wb = Kf * 65536 rounded,
 // Wa = 65536 - Wb) so that the blend runs on 16-bit vector lanes:
 //   S = floor(a * Wa / 256) + floor(b * Wb / 256)      (units of 1/256)
-//   result = S / 256 rounded, halves to even.
-// S lies within 2.5 units below and 0.5 above 256 times the exact value, so
-// the result is the exactly rounded one whenever the exact value is more
-// than 2.5/256 from a half, and always when Kf is a multiple of 1/256 (then
-// S is exact, and so are its ties). The animation steps of 0.2 never come
-// closer to a half than 0.1, so every step the skinned elements draw is
-// exact.
+//   result = S / 256 rounded.
+// When Kf is a multiple of 1/256, S is exact and its ties go to the even
+// level: the result is the exactly rounded one. Otherwise S lies within 2.5
+// units below and 0.5 above 256 times the exact value, so the result is the
+// exactly rounded one whenever the exact value is more than 2.5/256 from a
+// half (and one level off at most next to one). The animation steps of 0.2
+// never come closer to a half than 0.1, so every step the skinned elements
+// draw is exact.
 //
 // The vector path is picked once from the processor's features; every path
 // computes the same integers, so pixels never depend on the processor.
