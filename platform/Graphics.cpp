@@ -1,5 +1,7 @@
 #include "platform/Graphics.h"
 
+#include "platform/Dib.h"
+
 #include <cstring>
 
 #include "platform/portable/Exception.h"
@@ -301,13 +303,7 @@ void TBitmap::SetSize(int width, int height) {
     FBits = nullptr;
     FWidth = FHeight = 0;
     if (width <= 0 || height <= 0) return;
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = -height;  // top-down
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO bi = TopDownDibInfo(width, height, 32);
     void* bits = nullptr;
     HBITMAP bmp = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!bmp || !bits) {

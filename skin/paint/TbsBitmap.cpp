@@ -1,5 +1,6 @@
 #include "skin/paint/TbsBitmap.h"
 
+#include "platform/Dib.h"
 #include "skin/paint/Msimg32.h"
 
 #include <algorithm>
@@ -30,17 +31,6 @@ TPaintErrorState& PaintErrors() {
 // The largest section we ask for: 2 GiB of pixels, beyond which sizes in
 // 32-bit arithmetic (ours and the platform's) would overflow.
 constexpr std::int64_t MaxSectionBytes = INT_MAX;
-
-BITMAPINFO TopDownHeader(int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
 
 int Magnitude(int value) { return value == INT_MIN ? INT_MAX : std::abs(value); }
 
@@ -86,7 +76,7 @@ void TbsBitmap::SetSize(int width, int height) {
     if (FBits && width == FWidth && height == FHeight) return;
     if (std::int64_t(width) * height * 4 > MaxSectionBytes) throw Exception(kCantAllocateDib);
 
-    BITMAPINFO info = TopDownHeader(width, height);
+    BITMAPINFO info = TopDownDibInfo(width, height, 32);
     void* bits = nullptr;
     TBitmapHandle section(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!section || !bits) throw Exception(kCantAllocateDib);
@@ -178,7 +168,7 @@ void TbsBitmap::Assign(HBITMAP source) {
 
 TBitmapHandle TbsBitmap::AssignTo() const {
     if (Empty()) return {};
-    BITMAPINFO info = TopDownHeader(FWidth, FHeight);
+    BITMAPINFO info = TopDownDibInfo(FWidth, FHeight, 32);
     void* bits = nullptr;
     TBitmapHandle result(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!result) throw Exception(kCantAllocateDib);

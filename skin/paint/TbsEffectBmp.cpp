@@ -1,5 +1,7 @@
 #include "skin/paint/TbsEffectBmp.h"
 
+#include "platform/Dib.h"
+
 namespace {
 
 // The noise generator's state, seeded once from the tick count.
@@ -10,16 +12,7 @@ std::uint32_t& NoiseSeed() {
 
 }  // namespace
 
-BITMAPINFO TbsEffectBmp::Header() const {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = FWidth;
-    info.bmiHeader.biHeight = -FHeight;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
+BITMAPINFO TbsEffectBmp::Header() const { return TopDownDibInfo(FWidth, FHeight, 24); }
 
 TbsEffectBmp::TbsEffectBmp(HBITMAP source) {
     BITMAP bm{};

@@ -2,25 +2,12 @@
 
 #include <cstring>
 
-namespace {
-
-BITMAPINFO RgbHeader(int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
-}  // namespace
+#include "platform/Dib.h"
 
 TbsFBitmap::TbsFBitmap(HBITMAP source) {
     BITMAP bm{};
     if (!source || !GetObjectA(source, sizeof(bm), &bm) || bm.bmWidth <= 0 || bm.bmHeight <= 0) return;
-    BITMAPINFO info = RgbHeader(bm.bmWidth, bm.bmHeight);
+    BITMAPINFO info = TopDownDibInfo(bm.bmWidth, bm.bmHeight, 24);
     void* bits = nullptr;
     TBitmapHandle section(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!section || !bits) return;
@@ -45,7 +32,7 @@ TbsFBitmap::~TbsFBitmap() {
 
 TBitmapHandle BitmapFromRgb(const TRgbView& picture) {
     if (picture.Empty()) return {};
-    BITMAPINFO info = RgbHeader(picture.Width, picture.Height);
+    BITMAPINFO info = TopDownDibInfo(picture.Width, picture.Height, 24);
     void* bits = nullptr;
     TBitmapHandle section(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!section || !bits) return {};

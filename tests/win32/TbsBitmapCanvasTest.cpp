@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/Dib.h"
+
 #include "platform/Icon.h"
 
 namespace {
@@ -35,12 +37,7 @@ private:
 
 // A 4 x 4 red icon whose left column is transparent by its mask.
 TIcon RedIconWithClearLeftColumn() {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = 4;
-    info.bmiHeader.biHeight = -4;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    BITMAPINFO info = TopDownDibInfo(4, 4, 32);
     void* bits = nullptr;
     TBitmapHandle colour(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     auto* pixels = static_cast<std::uint32_t*>(bits);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/Dib.h"
+
 #include <string>
 #include <vector>
 
@@ -17,12 +19,7 @@ struct TPlainSection {
     int Width;
 
     TPlainSection(int width, int height, std::uint32_t fill) : Width(width) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
+        BITMAPINFO info = TopDownDibInfo(width, height, 32);
         void* bits = nullptr;
         Bitmap.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
         Bits = static_cast<std::uint32_t*>(bits);
