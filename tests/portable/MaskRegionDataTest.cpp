@@ -7,6 +7,8 @@
 #include <string>
 #include <utility>
 
+#include "tests/support/FrameMask.h"
+
 namespace {
 
 std::int32_t Get32(const std::vector<std::uint8_t>& data, std::size_t at) {
@@ -53,18 +55,6 @@ TShape ElementShape(const TRgbBuffer& mask, TPoint LT, TPoint RT, TPoint LB, TPo
     return shape;
 }
 
-// A 12 x 9 rounded frame: client (3, 3, 9, 6), corners (5,4) (7,4) (5,5) (7,5).
-const std::vector<std::string> Frame = {
-    "..########..",
-    ".##########.",
-    "############",
-    "###......###",
-    "###......###",
-    "###......###",
-    "############",
-    ".#.#######..",
-    "..#####.#...",
-};
 
 }  // namespace
 
@@ -109,14 +99,14 @@ TEST(MaskRegionData, MoreThanTenThousandRunsAreAllKept) {
 }
 
 TEST(MaskStrips, ElementOfMaskSizeHasTheMasksShapePlusClient) {
-    const TRgbBuffer mask = MaskOf(Frame);
+    const TRgbBuffer mask = MaskOf(kFrameMask);
     const TRect client = Rect(3, 3, 9, 6);
     const TShape shape = ElementShape(mask, {5, 4}, {7, 4}, {5, 5}, {7, 5}, client, {5, 4}, {7, 4}, {5, 5}, {7, 5},
                                       client, 12);
     TShape want;
     for (int y = 0; y < 9; ++y)
         for (int x = 0; x < 12; ++x)
-            if (Frame[std::size_t(y)][std::size_t(x)] == '#' || PtInRect(client, Point(x, y))) want.insert({x, y});
+            if (kFrameMask[std::size_t(y)][std::size_t(x)] == '#' || PtInRect(client, Point(x, y))) want.insert({x, y});
     EXPECT_EQ(shape, want);
 }
 
@@ -146,7 +136,7 @@ TEST(MaskStrips, HorizontalElementWiderThanMaskRepeatsEdgePatternBetweenEnds) {
 }
 
 TEST(MaskStrips, ZeroPatternSkipsTilingButKeepsEnds) {
-    const TRgbBuffer mask = MaskOf(Frame);
+    const TRgbBuffer mask = MaskOf(kFrameMask);
     // Left pattern of height 0 (LB.Y = LT.Y) in a taller element: ends only, the rest outside.
     TRgbBuffer top, bottom, left, right;
     const TRect dclient = Rect(3, 3, 9, 10);

@@ -7,6 +7,7 @@
 #include "platform/portable/Exception.h"
 #include "skin/data/portable/StoredSkin.h"
 #include "skin/data/portable/ZlibStream.h"
+#include "tests/support/ErrorOf.h"
 
 namespace {
 
@@ -34,16 +35,6 @@ void Put32(Bytes& out, std::int32_t v) {
 }
 
 void Append(Bytes& out, const Bytes& more) { out.insert(out.end(), more.begin(), more.end()); }
-
-template <typename F>
-std::string ErrorOf(F&& f) {
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.what();
-    }
-    return "(no error)";
-}
 
 TEST(SkinPackage, WrittenPackageReadsBackItemForItem) {
     TbsSkinPackage written = SamplePackage();

@@ -7,6 +7,7 @@
 
 #include "platform/portable/Exception.h"
 #include "skin/data/portable/ZlibStream.h"
+#include "tests/support/ErrorOf.h"
 
 namespace {
 
@@ -18,16 +19,6 @@ Bytes SampleData(std::size_t size) {
     for (std::size_t i = 0; i < size; ++i)
         data[i] = std::uint8_t((i / 7) % 13 == 0 ? i * 31 : i % 5);
     return data;
-}
-
-template <typename F>
-std::string ErrorOf(F&& f) {
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.what();
-    }
-    return "(no error)";
 }
 
 TEST(ZlibStream, PackagesStartWith78DAAndInflateToTheSameBytes) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/FrameMask.h"
+
 namespace {
 
 // A screen-compatible bitmap painted from text rows: '#' black, else white.
@@ -32,17 +34,6 @@ TBitmapHandle MaskBitmap(const std::vector<std::string>& rows) {
     return ::testing::AssertionSuccess();
 }
 
-const std::vector<std::string> Frame = {
-    "..########..",
-    ".##########.",
-    "############",
-    "###......###",
-    "###......###",
-    "###......###",
-    "############",
-    ".#.#######..",
-    "..#####.#...",
-};
 
 }  // namespace
 
@@ -61,24 +52,24 @@ TEST(MaskRegion, ReaderCopiesPixelsIntoPaddedRows) {
 }
 
 TEST(MaskRegion, WholeMaskRegionFollowsBlackPixels) {
-    TBitmapHandle bmp = MaskBitmap(Frame);
+    TBitmapHandle bmp = MaskBitmap(kFrameMask);
     std::vector<std::uint8_t> data;
     EXPECT_GT(CreateRegionData(bmp.Get(), 0, 0, data), 32);
     TRegionHandle region;
     CreateRegionFromMask(region, bmp.Get());
-    EXPECT_TRUE(RegionIs(region.Get(), 12, 9, Frame));
+    EXPECT_TRUE(RegionIs(region.Get(), 12, 9, kFrameMask));
     EXPECT_EQ(CreateRegionData(nullptr, 0, 0, data), 0);
     CreateRegionFromMask(region, nullptr);
     EXPECT_FALSE(region);
 }
 
 TEST(MaskRegion, ElementOfMaskSizeGetsMaskShapeWithItsClient) {
-    TBitmapHandle bmp = MaskBitmap(Frame);
+    TBitmapHandle bmp = MaskBitmap(kFrameMask);
     TRegionHandle region;
     const TRect client = Rect(3, 3, 9, 6);
     CreateSkinRegion(region, {5, 4}, {7, 4}, {5, 5}, {7, 5}, client, 12, 9, bmp.Get(), {5, 4}, {7, 4}, {5, 5}, {7, 5},
                      client);
-    std::vector<std::string> want = Frame;
+    std::vector<std::string> want = kFrameMask;
     for (int y = 3; y < 6; ++y) want[std::size_t(y)] = "############";
     EXPECT_TRUE(RegionIs(region.Get(), 12, 9, want));
 }
@@ -98,7 +89,7 @@ TEST(MaskRegion, HorizontalElementWiderThanMaskAndTooSmallElement) {
 }
 
 TEST(MaskRegion, BuildingRegionsLeavesNoHandlesBehind) {
-    TBitmapHandle bmp = MaskBitmap(Frame);
+    TBitmapHandle bmp = MaskBitmap(kFrameMask);
     const long regions = LiveHandleCount(THandleKind::Region), bitmaps = LiveHandleCount(THandleKind::Bitmap);
     const long dcs = LiveHandleCount(THandleKind::Dc);
     {

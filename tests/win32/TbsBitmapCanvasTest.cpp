@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/Dib.h"
-
 #include "platform/Icon.h"
 
 namespace {

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/Dib.h"
-
 #include <string>
 #include <vector>
+
+#include "platform/Dib.h"
 
 namespace {
 
