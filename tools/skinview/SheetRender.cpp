@@ -27,6 +27,25 @@ const TPixelBuffer* PictureOf(const TSheetModel& m, int index) {
 
 bool Black(std::uint32_t p) { return (p & 0x00FFFFFFu) == 0; }
 
+// The source half of the composition parameters, and the stretch flags
+// of the four edges, from a look: what the element and the frame share.
+TSkinImageParams LookParams(const TSheetLook& look, const TRect& source, int W, int H) {
+    TSkinImageParams p;
+    p.SrcLT = look.LT;
+    p.SrcRT = look.RT;
+    p.SrcLB = look.LB;
+    p.SrcRB = look.RB;
+    p.SrcClient = look.Client;
+    p.SrcRect = source;
+    p.W = W;
+    p.H = H;
+    p.StretchLeft = look.StretchLeft;
+    p.StretchTop = look.StretchTop;
+    p.StretchRight = look.StretchRight;
+    p.StretchBottom = look.StretchBottom;
+    return p;
+}
+
 // Composes rectangle `source` of a picture by the look's resize mode.
 TPixelBuffer Compose(const TSheetLook& look, const TPixelBuffer& picture, const TRect& source, int W, int H) {
     TPixelBuffer out;
@@ -38,21 +57,9 @@ TPixelBuffer Compose(const TSheetLook& look, const TPixelBuffer& picture, const 
                           {TSkinBlit{source, Rect(0, 0, source.Width(), source.Height()), NullRect()}});
             break;
         case bsrmNinePart: {
-            TSkinImageParams p;
-            p.SrcLT = look.LT;
-            p.SrcRT = look.RT;
-            p.SrcLB = look.LB;
-            p.SrcRB = look.RB;
-            p.SrcClient = look.Client;
-            p.SrcRect = source;
+            TSkinImageParams p = LookParams(look, source, W, H);
             CalcSkinGeometry(mode, source, look.Client, look.LT, look.RT, look.LB, look.RB, W, H, p.DstClient,
                              p.DstLT, p.DstRT, p.DstLB, p.DstRB);
-            p.W = W;
-            p.H = H;
-            p.StretchLeft = look.StretchLeft;
-            p.StretchTop = look.StretchTop;
-            p.StretchRight = look.StretchRight;
-            p.StretchBottom = look.StretchBottom;
             p.StretchCenter = look.StretchCenter;
             p.StretchKind = TbsStretchKind(look.StretchKind);
             CreateSkinImage(p, ViewOf(picture), out);
@@ -163,24 +170,12 @@ TPixelBuffer RenderFrame(const TSheetModel& m, int W, int H) {
     const TSheetLook& look = m.Frame.Look;
     const int PW = m.Main.Width, PH = m.Main.Height, dx = W - PW, dy = H - PH;
     TPixelBuffer out(W, H, 0);
-    TSkinImageParams p;
-    p.SrcLT = look.LT;
-    p.SrcRT = look.RT;
-    p.SrcLB = look.LB;
-    p.SrcRB = look.RB;
-    p.SrcClient = look.Client;
-    p.SrcRect = Rect(0, 0, PW, PH);
+    TSkinImageParams p = LookParams(look, Rect(0, 0, PW, PH), W, H);
     p.DstLT = look.LT;
     p.DstRT = Point(look.RT.X + dx, look.RT.Y);
     p.DstLB = Point(look.LB.X, look.LB.Y + dy);
     p.DstRB = Point(look.RB.X + dx, look.RB.Y + dy);
     p.DstClient = Rect(look.Client.Left, look.Client.Top, look.Client.Right + dx, look.Client.Bottom + dy);
-    p.W = W;
-    p.H = H;
-    p.StretchLeft = look.StretchLeft;
-    p.StretchTop = look.StretchTop;
-    p.StretchRight = look.StretchRight;
-    p.StretchBottom = look.StretchBottom;
     TPixelBuffer top, bottom, left, right;
     CreateSkinBorderImages(p, ViewOf(m.Main), top, bottom, left, right);
     Blit(out, top, 0, 0);
