@@ -57,8 +57,7 @@ TSkinImageParams WindowSkin(int W, int H) {
     p.SrcRB = Point(120, 95);
     p.W = W;
     p.H = H;
-    CalcSkinGeometry(bsrmNinePart, p.SrcRect, p.SrcClient, p.SrcLT, p.SrcRT, p.SrcLB, p.SrcRB, p.W, p.H, p.DstClient,
-                     p.DstLT, p.DstRT, p.DstLB, p.DstRB);
+    CalcSkinGeometry(bsrmNinePart, p);
     return p;
 }
 

@@ -79,22 +79,21 @@ TRegionHandle CreateElementRegion(int Mode, const TRect& SrcRect, const TRect& S
     const int SW = SrcRect.Width(), SH = SrcRect.Height();
     TRect dstClient = SrcClient;
     TPoint dLT = SrcLT, dRT = SrcRT, dLB = SrcLB, dRB = SrcRB;
+    if (Mode != bsrmFixed)
+        CalcSkinGeometry(Mode, SrcRect, SrcClient, SrcLT, SrcRT, SrcLB, SrcRB, W, H, dstClient, dLT, dRT, dLB, dRB);
     switch (Mode) {
     case bsrmFixed:
         region = RegionFromData(CreateRegionData(Mask, 0, 0));
         break;
     case bsrmNinePart:
-        CalcSkinGeometry(Mode, SrcRect, SrcClient, SrcLT, SrcRT, SrcLB, SrcRB, W, H, dstClient, dLT, dRT, dLB, dRB);
         CreateSkinRegion(region, SrcLT, SrcRT, SrcLB, SrcRB, SrcClient, W, H, Mask, dLT, dRT, dLB, dRB, dstClient);
         break;
     case bsrmHorizontal:
-        CalcSkinGeometry(Mode, SrcRect, SrcClient, SrcLT, SrcRT, SrcLB, SrcRB, W, H, dstClient, dLT, dRT, dLB, dRB);
         dLT = dLB = SrcLT;
         dRT = dRB = Point(SrcRT.X + W - SW, SrcRT.Y);
         CreateSkinRegion(region, SrcLT, SrcRT, SrcLT, SrcRT, SrcClient, W, H, Mask, dLT, dRT, dLB, dRB, dstClient);
         break;
     case bsrmVertical:
-        CalcSkinGeometry(Mode, SrcRect, SrcClient, SrcLT, SrcRT, SrcLB, SrcRB, W, H, dstClient, dLT, dRT, dLB, dRB);
         dLT = dRT = SrcLT;
         dLB = dRB = Point(SrcLB.X, SrcLB.Y + H - SH);
         CreateSkinRegion(region, SrcLT, SrcLT, SrcLB, SrcLB, SrcClient, W, H, Mask, dLT, dRT, dLB, dRB, dstClient);

@@ -43,8 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     p.StretchKind = TbsStretchKind(((flags >> 5) & 3) % 3);
     p.DrawClient = !(flags & 128);
     const int mode = GetSkinResizeMode(p.SrcRect, p.SrcLT, p.SrcRT, p.SrcLB, p.SrcRB);
-    CalcSkinGeometry(mode, p.SrcRect, p.SrcClient, p.SrcLT, p.SrcRT, p.SrcLB, p.SrcRB, p.W, p.H, p.DstClient, p.DstLT,
-                     p.DstRT, p.DstLB, p.DstRB);
+    CalcSkinGeometry(mode, p);
     if (in.Next() & 1) {  // sometimes take destination points as stated, unrelated to the size
         p.DstLT = in.P(), p.DstRT = in.P(), p.DstLB = in.P(), p.DstRB = in.P();
         p.DstClient = in.R();

@@ -68,8 +68,7 @@ TEST(CompositionPixels, HorizontalCentreIsRepeatedAcrossAndCutByClip) {
     p.SrcRB = Point(12, 6);
     p.W = 29;
     p.H = 8;
-    CalcSkinGeometry(1, p.SrcRect, p.SrcClient, p.SrcLT, p.SrcRT, p.SrcLB, p.SrcRB, p.W, p.H, p.DstClient, p.DstLT,
-                     p.DstRT, p.DstLB, p.DstRB);
+    CalcSkinGeometry(1, p);
     p.StretchCenter = true;
     p.StretchKind = bsstHorz;
     TPixelBuffer image;

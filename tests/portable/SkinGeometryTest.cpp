@@ -159,8 +159,7 @@ TEST(SkinImageBlits, HorizontalCentreRepeatsAcrossUnderClip) {
     p.SrcRB = Point(12, 6);
     p.W = 29;
     p.H = 12;
-    CalcSkinGeometry(1, p.SrcRect, p.SrcClient, p.SrcLT, p.SrcRT, p.SrcLB, p.SrcRB, p.W, p.H, p.DstClient, p.DstLT,
-                     p.DstRT, p.DstLB, p.DstRB);
+    CalcSkinGeometry(1, p);
     ASSERT_EQ(p.DstClient, Rect(2, 2, 27, 10));  // 25 wide, 8 tall
     p.StretchCenter = true;
     p.StretchKind = bsstHorz;

@@ -16,7 +16,6 @@ inline TSkinImageParams NinePartSkin(int W, int H, TPoint origin = Point(0, 0)) 
     p.SrcRB = Point(20, 12);
     p.W = W;
     p.H = H;
-    CalcSkinGeometry(bsrmNinePart, p.SrcRect, p.SrcClient, p.SrcLT, p.SrcRT, p.SrcLB, p.SrcRB, p.W, p.H, p.DstClient,
-                     p.DstLT, p.DstRT, p.DstLB, p.DstRB);
+    CalcSkinGeometry(bsrmNinePart, p);
     return p;
 }

@@ -58,8 +58,7 @@ TPixelBuffer Compose(const TSheetLook& look, const TPixelBuffer& picture, const 
             break;
         case bsrmNinePart: {
             TSkinImageParams p = LookParams(look, source, W, H);
-            CalcSkinGeometry(mode, source, look.Client, look.LT, look.RT, look.LB, look.RB, W, H, p.DstClient,
-                             p.DstLT, p.DstRT, p.DstLB, p.DstRB);
+            CalcSkinGeometry(mode, p);
             p.StretchCenter = look.StretchCenter;
             p.StretchKind = TbsStretchKind(look.StretchKind);
             CreateSkinImage(p, ViewOf(picture), out);

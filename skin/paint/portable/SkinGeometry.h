@@ -84,6 +84,13 @@ struct TSkinImageParams {
     bool DrawClient = true;
 };
 
+// CalcSkinGeometry on the source half of p (SrcRect, SrcClient, the four
+// source points, W, H), filling its destination half.
+inline void CalcSkinGeometry(int Mode, TSkinImageParams& p) {
+    CalcSkinGeometry(Mode, p.SrcRect, p.SrcClient, p.SrcLT, p.SrcRT, p.SrcLB, p.SrcRB, p.W, p.H, p.DstClient, p.DstLT,
+                     p.DstRT, p.DstLB, p.DstRB);
+}
+
 // Tiles of a pattern of length L (source start s0) laid from d0 and cut at
 // d1, one tile per L pixels: count (d1 - d0) div L + 1, the last cut so it
 // ends at d1 (an exact multiple leaves an empty last tile, not listed).
