@@ -21,6 +21,13 @@ const TPropertyInfo* TClassInfo::FindProperty(const std::string& name) const {
     return nullptr;
 }
 
+const TItemPropertyInfo* TCollectionInfo::FindItemProperty(const std::string& name) const {
+    for (const TItemPropertyInfo& p : ItemProperties) {
+        if (SameName(p.Name, name)) return &p;
+    }
+    return nullptr;
+}
+
 bool TClassInfo::InheritsFrom(const std::string& className) const {
     for (const TClassInfo* c = this; c; c = c->Parent) {
         if (SameName(c->Name, className)) return true;
@@ -47,6 +54,22 @@ TClassInfo& TClassRegistry::Register(const std::string& name, const std::string&
 const TClassInfo* TClassRegistry::Find(const std::string& name) const {
     auto it = FClasses.find(Lower(name));
     return it == FClasses.end() ? nullptr : it->second.get();
+}
+
+const TClassInfo* TClassRegistry::FindClassOf(const TComponent& component) const {
+    const TClassInfo* best = nullptr;
+    int bestDepth = -1;
+    for (const auto& [key, info] : FClasses) {
+        if (!info->IsInstance || !info->IsInstance(&component)) continue;
+        int depth = 0;
+        for (const TClassInfo* c = info->Parent; c; c = c->Parent) ++depth;
+        // Of two registrations of one C++ class the first by name wins.
+        if (depth > bestDepth) {
+            best = info.get();
+            bestDepth = depth;
+        }
+    }
+    return best;
 }
 
 std::int64_t LayoutInteger(const TLayoutValue& v, std::int64_t min, std::int64_t max) {

@@ -12,7 +12,10 @@ struct TFixup {
     const TPropertyInfo* Property;
     std::string Target;
     std::string Path;
+    int Line;
 };
+
+constexpr const char* kUnknownProperty = "unknown property";
 
 class TReader {
 public:
@@ -38,10 +41,11 @@ public:
 
 private:
     [[noreturn]] static void Fail(const std::string& path, const TClassInfo* info, const std::string& property,
-                                  const std::string& what) {
+                                  const std::string& what, int line = 0) {
         std::string text = "Layout error in " + path;
         if (info) text += " (" + info->Name + ")";
         if (!property.empty()) text += ", property \"" + property + "\"";
+        if (line > 0) text += ", line " + std::to_string(line);
         throw Exception(text + ": " + what);
     }
 
@@ -68,14 +72,18 @@ private:
                        const std::string& path) {
         for (const TLayoutProperty& prop : node.Properties) {
             const TPropertyInfo* p = info.FindProperty(prop.Name);
-            if (!p) Fail(path, &info, prop.Name, "unknown property");
+            if (!p) Fail(path, &info, prop.Name, kUnknownProperty, prop.Line);
+            if (p->Kind == TPropertyKind::Collection) {
+                ReadCollection(component, info, *p, prop, path);
+                continue;
+            }
             try {
                 switch (p->Kind) {
                     case TPropertyKind::Value: p->SetValue(component, prop.Value); break;
                     case TPropertyKind::Reference:
                         if (prop.Value.Kind != TLayoutValue::TKind::Ident)
                             throw Exception("expected a component name, not " + prop.Value.Describe());
-                        FFixups.push_back({&component, &info, p, prop.Value.Text, path});
+                        FFixups.push_back({&component, &info, p, prop.Value.Text, path, prop.Line});
                         break;
                     case TPropertyKind::Event: {
                         if (prop.Value.Kind != TLayoutValue::TKind::Ident)
@@ -85,21 +93,58 @@ private:
                         p->SetEvent(component, std::move(handler));
                         break;
                     }
+                    case TPropertyKind::Collection: break;  // read above
                 }
             } catch (const Exception& e) {
-                Fail(path, &info, prop.Name, e.what());
+                Fail(path, &info, prop.Name, e.what(), prop.Line);
             }
+        }
+    }
+
+    // Replaces the component's items with the stored ones; each item starts
+    // with its defaults and gets its stored properties in order. Errors name
+    // the item ("Skins[1].Skin") and its line.
+    void ReadCollection(TComponent& component, const TClassInfo& info, const TPropertyInfo& p,
+                        const TLayoutProperty& prop, const std::string& path) {
+        if (prop.Value.Kind != TLayoutValue::TKind::Collection)
+            Fail(path, &info, prop.Name, "expected a collection, not " + prop.Value.Describe(), prop.Line);
+        const TCollectionInfo& collection = *p.Collection;
+        try {
+            collection.Clear(component);
+        } catch (const Exception& e) {
+            Fail(path, &info, prop.Name, e.what(), prop.Line);
+        }
+        int index = 0;
+        for (const TLayoutItem& item : prop.Value.CollectionItems) {
+            const std::string itemName = prop.Name + "[" + std::to_string(index) + "]";
+            int added = -1;
+            try {
+                added = collection.Add(component);
+            } catch (const Exception& e) {
+                Fail(path, &info, itemName, e.what(), item.Line);
+            }
+            for (const TLayoutProperty& itemProp : item.Properties) {
+                const std::string name = itemName + "." + itemProp.Name;
+                const TItemPropertyInfo* ip = collection.FindItemProperty(itemProp.Name);
+                if (!ip) Fail(path, &info, name, kUnknownProperty, itemProp.Line);
+                try {
+                    ip->SetValue(component, added, itemProp.Value);
+                } catch (const Exception& e) {
+                    Fail(path, &info, name, e.what(), itemProp.Line);
+                }
+            }
+            ++index;
         }
     }
 
     void ResolveReferences() {
         for (const TFixup& f : FFixups) {
             TComponent* target = SameName(f.Target, FRoot.GetName()) ? &FRoot : FRoot.FindComponent(f.Target);
-            if (!target) Fail(f.Path, f.Class, f.Property->Name, "no component named " + f.Target);
+            if (!target) Fail(f.Path, f.Class, f.Property->Name, "no component named " + f.Target, f.Line);
             try {
                 f.Property->SetReference(*f.Component, target);
             } catch (const Exception& e) {
-                Fail(f.Path, f.Class, f.Property->Name, e.what());
+                Fail(f.Path, f.Class, f.Property->Name, e.what(), f.Line);
             }
         }
     }

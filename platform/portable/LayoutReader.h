@@ -8,10 +8,14 @@
 // the root's handlers; then every created component and finally the root
 // get Loaded(). The caller runs the root's creation handler after that.
 //
+// A collection property replaces the component's items with the stored
+// ones, each created with its defaults and given its properties in order.
+//
 // Any error raises Exception naming the component and, where there is one,
-// the property: 'Layout error in Form1.Label1 (TLabel), property "Left":
-// expected an integer, not "x"'. Components created before the error stay
-// owned by the root and are freed with it.
+// the property (an item's as "Skins[1].Name") and its line: 'Layout error in
+// Form1.Label1 (TLabel), property "Left", line 12: expected an integer, not
+// "x"'. Components created before the error stay owned by the root and are
+// freed with it.
 #pragma once
 
 #include "platform/portable/ClassRegistry.h"

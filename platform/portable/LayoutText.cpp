@@ -8,7 +8,10 @@
 namespace {
 
 constexpr const char* kTruncatedPicture = "Stored picture is truncated";
-constexpr int kMaxNesting = 64;  // deeper layouts are refused, not recursed into
+// Deeper layouts (components, collections in items, pictures in pictures)
+// are refused, not recursed into.
+constexpr int kMaxNesting = 64;
+constexpr const char* kItemKeyword = "item";
 
 class TParser {
 public:
@@ -103,7 +106,7 @@ private:
                 TLayoutProperty prop;
                 prop.Name = name;
                 prop.Line = line;
-                prop.Value = ParseValue();
+                prop.Value = ParseValue(depth);
                 node.Properties.push_back(std::move(prop));
             } else {
                 Fail("expected '=' or ':' after " + name);
@@ -181,7 +184,8 @@ private:
         return negative ? -std::int64_t(v) : std::int64_t(v);
     }
 
-    std::vector<std::uint8_t> ParseBinary() {
+    std::vector<std::uint8_t> ParseBinary(int depth) {
+        if (depth > kMaxNesting) Fail("pictures nested too deeply");
         std::string fn = ParseIdent();
         if (fn == "resource") {
             Expect('(');
@@ -210,7 +214,7 @@ private:
             std::string cls = ParseString();
             Expect(',');
             SkipSpace();
-            std::vector<std::uint8_t> data = ParseBinary();
+            std::vector<std::uint8_t> data = ParseBinary(depth + 1);
             Expect(')');
             if (cls.size() > 255) Fail("picture class name too long");
             return MakeStoredPicture(cls, data);
@@ -218,7 +222,42 @@ private:
         Fail("unknown binary form " + fn);
     }
 
-    TLayoutValue ParseValue() {
+    // "< item { Name = value ... } ... >"; the '<' is consumed.
+    std::vector<TLayoutItem> ParseCollection(int depth) {
+        if (depth > kMaxNesting) Fail("collections nested too deeply");
+        std::vector<TLayoutItem> items;
+        for (;;) {
+            SkipSpace();
+            if (AtEnd()) Fail("missing '>' of a collection");
+            if (Peek() == '>') {
+                ++FPos;
+                return items;
+            }
+            TLayoutItem item;
+            item.Line = FLine;
+            if (!IsIdentStart(Peek()) || ParseIdent() != kItemKeyword) Fail("expected 'item' or '>' in a collection");
+            Expect('{');
+            for (;;) {
+                SkipSpace();
+                if (AtEnd()) Fail("missing '}' of a collection item");
+                if (Peek() == '}') {
+                    ++FPos;
+                    break;
+                }
+                TLayoutProperty prop;
+                prop.Line = FLine;
+                prop.Name = ParseIdent(true);
+                SkipSpace();
+                if (Peek() != '=') Fail("expected '=' after " + prop.Name + " in a collection item");
+                ++FPos;
+                prop.Value = ParseValue(depth + 1);
+                item.Properties.push_back(std::move(prop));
+            }
+            items.push_back(std::move(item));
+        }
+    }
+
+    TLayoutValue ParseValue(int depth) {
         SkipSpace();
         TLayoutValue v;
         char c = Peek();
@@ -254,6 +293,10 @@ private:
                 }
             }
             ++FPos;
+        } else if (c == '<') {
+            ++FPos;
+            v.Kind = TLayoutValue::TKind::Collection;
+            v.CollectionItems = ParseCollection(depth);
         } else if (IsIdentStart(c)) {
             std::size_t save = FPos;
             std::string ident = ParseIdent();
@@ -261,7 +304,7 @@ private:
             if (Peek() == '(') {
                 FPos = save;
                 v.Kind = TLayoutValue::TKind::Binary;
-                v.Bytes = ParseBinary();
+                v.Bytes = ParseBinary(depth);
             } else {
                 v.Kind = TLayoutValue::TKind::Ident;
                 v.Text = ident;
@@ -301,9 +344,67 @@ std::string TLayoutValue::Describe() const {
             s += std::to_string(Bytes.size());
             return s + " bytes)";
         }
+        case TKind::Collection: {
+            std::string s = "<";
+            s += std::to_string(CollectionItems.size());
+            return s + " items>";
+        }
     }
     return {};
 }
+
+TLayoutValue TLayoutValue::OfInteger(std::int64_t value) {
+    TLayoutValue v;
+    v.Kind = TKind::Integer;
+    v.Integer = value;
+    return v;
+}
+
+TLayoutValue TLayoutValue::OfString(std::string value) {
+    TLayoutValue v;
+    v.Kind = TKind::String;
+    v.Text = std::move(value);
+    return v;
+}
+
+TLayoutValue TLayoutValue::OfIdent(std::string value) {
+    TLayoutValue v;
+    v.Kind = TKind::Ident;
+    v.Text = std::move(value);
+    return v;
+}
+
+TLayoutValue TLayoutValue::OfBool(bool value) { return OfIdent(value ? "True" : "False"); }
+
+TLayoutValue TLayoutValue::OfSet(std::vector<std::string> identifiers) {
+    TLayoutValue v;
+    v.Kind = TKind::Set;
+    v.Items = std::move(identifiers);
+    return v;
+}
+
+TLayoutValue TLayoutValue::OfList(std::vector<std::string> strings) {
+    TLayoutValue v;
+    v.Kind = TKind::List;
+    v.Items = std::move(strings);
+    return v;
+}
+
+TLayoutValue TLayoutValue::OfBinary(std::vector<std::uint8_t> bytes) {
+    TLayoutValue v;
+    v.Kind = TKind::Binary;
+    v.Bytes = std::move(bytes);
+    return v;
+}
+
+TLayoutValue TLayoutValue::OfCollection(std::vector<TLayoutItem> items) {
+    TLayoutValue v;
+    v.Kind = TKind::Collection;
+    v.CollectionItems = std::move(items);
+    return v;
+}
+
+bool operator==(const TLayoutItem& a, const TLayoutItem& b) { return a.Properties == b.Properties; }
 
 TLayoutNode ParseLayoutText(const std::string& text, const TLayoutResourceLoader& loader) {
     return TParser(text, loader).ParseDocument();

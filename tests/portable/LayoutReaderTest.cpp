@@ -19,6 +19,27 @@ std::vector<std::string>& Journal() {
     return journal;
 }
 
+// An item of TThing's collection, with its defaults.
+class TEntry {
+public:
+    const std::string& GetLabel() const { return Label; }
+    void SetLabel(const std::string& v) { Label = v; }
+    int GetWeight() const { return Weight; }
+    void SetWeight(int v) { Weight = v; }
+    std::string Label = "unnamed";
+    int Weight = 1;
+};
+
+class TEntries {
+public:
+    int GetCount() const { return int(Items.size()); }
+    TEntry& GetItem(int i) { return Items.at(std::size_t(i)); }
+    const TEntry& GetItem(int i) const { return Items.at(std::size_t(i)); }
+    TEntry& Add() { return Items.emplace_back(); }
+    void Clear() { Items.clear(); }
+    std::vector<TEntry> Items;
+};
+
 class TThing : public TComponent {
 public:
     explicit TThing(TComponent* owner) : TComponent(owner) { Journal().push_back("create"); }
@@ -49,6 +70,7 @@ public:
     TThing* Partner = nullptr;
     TComponent* Container = nullptr;
     TNotifyEvent OnPing;
+    TEntries Entries;
 };
 
 class TOther : public TComponent {
@@ -85,7 +107,10 @@ TClassRegistry& Classes() {
             .Str("Label", &TThing::SetLabel)
             .Bool("Flag", &TThing::SetFlag)
             .Ref("Partner", &TThing::SetPartner)
-            .Event("OnPing", &TThing::SetOnPing);
+            .Event("OnPing", &TThing::SetOnPing)
+            .Collection("Entries", [](auto& thing) -> auto& { return thing.Entries; })
+            .Str("Label", &TEntry::GetLabel, &TEntry::SetLabel)
+            .Int("Weight", &TEntry::GetWeight, &TEntry::SetWeight);
         TClassBuilder<TOther>(registry, "TOther", "TComponent").Creatable();
     }
     return registry;
@@ -216,6 +241,20 @@ TEST(LayoutReader, EachErrorNamesTheComponentAndProperty) {
         {"R: TNoRoot { }", "R", "unknown class TNoRoot"},
         {"R: TThing { Count = 1 }", "R", "the layout is for a TThing"},
         {"R: TRoot { A: TThing { Label = hex(\"abc\") } }", "Layout line 1", "odd number of hex digits"},
+        {"R: TRoot {\n A: TThing {\n\n Count = \"x\" } }", "property \"Count\", line 4", "expected an integer"},
+        {"R: TRoot {\n A: TThing {\n Partner = Nobody } }", "property \"Partner\", line 3", "no component named"},
+        // Collections.
+        {"R: TRoot { A: TThing { Entries = <\n item { Label = \"a\" }\n item {\n Colour = 1 } > } }",
+         "property \"Entries[1].Colour\", line 4", "unknown property"},
+        {"R: TRoot { A: TThing { Entries = <\n item { Weight = \"heavy\" } > } }", "property \"Entries[0].Weight\", line 2",
+         "expected an integer"},
+        {"R: TRoot { A: TThing { Entries = (\"a\") } }", "property \"Entries\", line 1", "expected a collection"},
+        {"R: TRoot { A: TThing { Count = <> } }", "property \"Count\"", "expected an integer, not <0 items>"},
+        {"R: TRoot { A: TThing { Entries = < item { Label = \"a\" } } }", "Layout line 1", "expected 'item' or '>'"},
+        {"R: TRoot { A: TThing { Entries = < items { } > } }", "Layout line 1", "expected 'item' or '>'"},
+        {"R: TRoot { A: TThing { Entries = < item { Label: TThing { } } > } }", "Layout line 1", "expected '=' after Label"},
+        {"R: TRoot { A: TThing { Entries = < item { Label = \"a\" ", "Layout line 1", "missing '}' of a collection item"},
+        {"R: TRoot { A: TThing { Entries = < item { } ", "Layout line 1", "missing '>'"},
     };
     for (const TBadLayout& c : cases) {
         TRoot root;
@@ -226,9 +265,64 @@ TEST(LayoutReader, EachErrorNamesTheComponentAndProperty) {
 }
 
 TEST(LayoutReader, DeepNestingIsRefusedNotRecursedInto) {
-    std::string text = "R: TRoot {";
-    for (int i = 0; i < 10000; ++i) text += " C" + std::to_string(i) + ": TThing {";
-    EXPECT_THROW(ParseLayoutText(text, TestResources), Exception);
+    std::string components = "R: TRoot {";
+    for (int i = 0; i < 10000; ++i) components += " C" + std::to_string(i) + ": TThing {";
+    EXPECT_THROW(ParseLayoutText(components, TestResources), Exception);
+    std::string collections = "R: TRoot { X = ";
+    for (int i = 0; i < 10000; ++i) collections += "< item { X = ";
+    EXPECT_THROW(ParseLayoutText(collections, TestResources), Exception);
+    std::string pictures = "R: TRoot { X = ";
+    for (int i = 0; i < 10000; ++i) pictures += "picture(\"P\", ";
+    EXPECT_THROW(ParseLayoutText(pictures, TestResources), Exception);
+}
+
+TEST(LayoutReader, CollectionItemsReplaceTheOldOnesInStoredOrderStartingFromTheirDefaults) {
+    TRoot root;
+    ASSERT_EQ(ReadInto(root, R"(
+        R: TRoot {
+          A: TThing {
+            Entries = <
+              item { Label = "first" Weight = 5 }
+              item { }                     # every property left at its default
+              item { weight = -2 }
+            >
+            Count = 4                      # properties after a collection still apply
+          }
+          B: TThing { Entries = <> }
+        })"), "");
+    const TEntries& entries = Thing(root, "A")->Entries;
+    ASSERT_EQ(entries.GetCount(), 3);
+    EXPECT_EQ(entries.GetItem(0).Label, "first");
+    EXPECT_EQ(entries.GetItem(0).Weight, 5);
+    EXPECT_EQ(entries.GetItem(1).Label, "unnamed");
+    EXPECT_EQ(entries.GetItem(1).Weight, 1);
+    EXPECT_EQ(entries.GetItem(2).Label, "unnamed");
+    EXPECT_EQ(entries.GetItem(2).Weight, -2);
+    EXPECT_EQ(Thing(root, "A")->Count, 4);
+    EXPECT_EQ(Thing(root, "B")->Entries.GetCount(), 0);
+
+    // Stored twice, the second list replaces the first.
+    TRoot again;
+    ASSERT_EQ(ReadInto(again, R"(R: TRoot { A: TThing {
+          Entries = < item { Label = "old" } item { Label = "old" } >
+          Entries = < item { Label = "new" } > } })"), "");
+    ASSERT_EQ(Thing(again, "A")->Entries.GetCount(), 1);
+    EXPECT_EQ(Thing(again, "A")->Entries.GetItem(0).Label, "new");
+}
+
+TEST(LayoutReader, CollectionItemsRecordTheirLines) {
+    TLayoutNode node = ParseLayoutText("R: TRoot {\n X = <\n  item {\n   A = 1\n  }\n  item { B = < item { } > }\n >\n}",
+                                       TestResources);
+    ASSERT_EQ(node.Properties.size(), 1u);
+    const TLayoutValue& x = node.Properties[0].Value;
+    ASSERT_EQ(x.Kind, TLayoutValue::TKind::Collection);
+    ASSERT_EQ(x.CollectionItems.size(), 2u);
+    EXPECT_EQ(x.CollectionItems[0].Line, 3);
+    EXPECT_EQ(x.CollectionItems[0].Properties.at(0).Line, 4);
+    EXPECT_EQ(x.CollectionItems[1].Line, 6);
+    const TLayoutValue& b = x.CollectionItems[1].Properties.at(0).Value;
+    ASSERT_EQ(b.Kind, TLayoutValue::TKind::Collection);
+    EXPECT_EQ(b.CollectionItems.size(), 1u);
 }
 
 TEST(Components, OwnerFreesOwnedComponentsAndSiblingsHearOfRemoval) {
