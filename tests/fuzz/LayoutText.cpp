@@ -1,5 +1,7 @@
 // Any text given to the layout parser and reader either builds components
 // or raises Exception; nothing else (no crash, no other exception, no hang).
+// Whatever parses is written back (LayoutWriter.h) to a text that parses to
+// an equal layout.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -8,8 +10,24 @@
 #include "platform/portable/Exception.h"
 #include "platform/portable/LayoutReader.h"
 #include "platform/portable/LayoutText.h"
+#include "platform/portable/LayoutWriter.h"
 
 namespace {
+
+struct TFuzzItem {
+    std::string Text;
+    const std::string& GetText() const { return Text; }
+    void SetText(const std::string& v) { Text = v; }
+};
+
+struct TFuzzItems {
+    std::vector<TFuzzItem> Items;
+    int GetCount() const { return int(Items.size()); }
+    TFuzzItem& GetItem(int i) { return Items.at(std::size_t(i)); }
+    const TFuzzItem& GetItem(int i) const { return Items.at(std::size_t(i)); }
+    TFuzzItem& Add() { return Items.emplace_back(); }
+    void Clear() { Items.clear(); }
+};
 
 class TFuzzThing : public TComponent {
 public:
@@ -20,6 +38,7 @@ public:
     int Number = 0;
     std::string Text;
     TFuzzThing* Other = nullptr;
+    TFuzzItems List;
 };
 
 class TFuzzRoot : public TComponent {
@@ -43,7 +62,9 @@ const TClassRegistry& Classes() {
             .Int("Number", &TFuzzThing::SetNumber)
             .Str("Text", &TFuzzThing::SetText)
             .Ref("Other", &TFuzzThing::SetOther)
-            .Value("Data", [](TFuzzThing&, const TLayoutValue& v) { (void)ReadStoredPicture(LayoutBinary(v)); });
+            .Value("Data", [](TFuzzThing&, const TLayoutValue& v) { (void)ReadStoredPicture(LayoutBinary(v)); })
+            .Collection("List", [](auto& thing) -> auto& { return thing.List; })
+            .Str("Text", &TFuzzItem::GetText, &TFuzzItem::SetText);
     }
     return r;
 }
@@ -57,8 +78,15 @@ std::optional<std::vector<std::uint8_t>> Resources(const std::string& name) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string text(reinterpret_cast<const char*>(data), size);
+    TLayoutNode node;
     try {
-        TLayoutNode node = ParseLayoutText(text, Resources);
+        node = ParseLayoutText(text, Resources);
+    } catch (const Exception&) {
+        return 0;
+    }
+    // Not inside the try: a parsed layout the writer refuses is a fault.
+    if (!(ParseLayoutText(FormatLayoutText(node), Resources) == node)) __builtin_trap();
+    try {
         TFuzzRoot root;
         ReadLayout(root, node, Classes());
     } catch (const Exception&) {
