@@ -55,11 +55,29 @@ void TbsSkinListItems::Delete(int index) {
 void RegisterStoredSkinClasses(TClassRegistry& registry) {
     TClassBuilder<TbsCompressedStoredSkin>(registry, "TbsCompressedStoredSkin", "TComponent")
         .Creatable()
-        .Str("Description", &TbsCompressedStoredSkin::SetDescription)
-        .Str("FileName", &TbsCompressedStoredSkin::SetFileName)
-        .Str("CompressedFileName", &TbsCompressedStoredSkin::SetCompressedFileName)
-        .Value("CompressedData", [](TbsCompressedStoredSkin& skin, const TLayoutValue& v) {
-            skin.SetCompressedData(LayoutBinary(v));
-        });
-    TClassBuilder<TbsCompressedSkinList>(registry, "TbsCompressedSkinList", "TComponent").Creatable();
+        .Str("Description", &TbsCompressedStoredSkin::GetDescription, &TbsCompressedStoredSkin::SetDescription)
+        .Str("FileName", &TbsCompressedStoredSkin::GetFileName, &TbsCompressedStoredSkin::SetFileName)
+        .Str("CompressedFileName", &TbsCompressedStoredSkin::GetCompressedFileName,
+             &TbsCompressedStoredSkin::SetCompressedFileName)
+        .Value(
+            "CompressedData",
+            [](TbsCompressedStoredSkin& skin, const TLayoutValue& v) { skin.SetCompressedData(LayoutBinary(v)); },
+            [](const TbsCompressedStoredSkin& skin) -> TStoredValue {
+                return TLayoutValue::OfBinary(skin.GetCompressedData());
+            });
+    TClassBuilder<TbsCompressedSkinList>(registry, "TbsCompressedSkinList", "TComponent")
+        .Creatable()
+        .Collection("Skins", [](auto& list) -> auto& { return list.GetSkins(); })
+        .Str("Name", &TbsSkinListItem::GetName, &TbsSkinListItem::SetName)
+        .Str("Description", &TbsSkinListItem::GetDescription, &TbsSkinListItem::SetDescription)
+        .Str("FileName", &TbsSkinListItem::GetFileName, &TbsSkinListItem::SetFileName)
+        .Str("CompressedFileName", &TbsSkinListItem::GetCompressedFileName, &TbsSkinListItem::SetCompressedFileName)
+        .Value(
+            "Skin", [](TbsSkinListItem& item, const TLayoutValue& v) { item.SetStoredSkin(LayoutBinary(v)); },
+            // A skin file holds a package of at least one byte: an item
+            // without a skin stores no "Skin" and reads back empty.
+            [](const TbsSkinListItem& item) -> TStoredValue {
+                if (item.GetSkin().IsEmpty()) return std::nullopt;
+                return TLayoutValue::OfBinary(item.GetStoredSkin());
+            });
 }

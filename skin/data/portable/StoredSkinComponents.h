@@ -103,6 +103,12 @@ private:
 };
 
 // Registers TbsCompressedStoredSkin and TbsCompressedSkinList with the
-// properties a layout may set: Description, FileName, CompressedFileName,
-// CompressedData (binary).
+// properties a layout may set and the writer writes back:
+//   TbsCompressedStoredSkin: Description, FileName, CompressedFileName,
+//     CompressedData (binary: the raw zlib stream);
+//   TbsCompressedSkinList: the collection Skins, each item with Name,
+//     Description, FileName, CompressedFileName and Skin (binary: the skin
+//     file layout, read with LoadFromCompressedStream, so a version above 3,
+//     a length of 0 or past its bytes, or a package that does not read is
+//     refused).
 void RegisterStoredSkinClasses(TClassRegistry& registry);
