@@ -16,14 +16,22 @@ struct TPoint {
     friend constexpr bool operator==(const TPoint&, const TPoint&) = default;
 };
 
+// a - b, held to the int range instead of overflowing: the sides of a
+// rectangle read from a skin can lie anywhere in it.
+constexpr int SaturatedDifference(int a, int b) {
+    const std::int64_t d = std::int64_t(a) - std::int64_t(b);
+    return d > INT32_MAX ? INT32_MAX : d < INT32_MIN ? INT32_MIN : int(d);
+}
+
 struct TRect {
     int Left = 0;
     int Top = 0;
     int Right = 0;
     int Bottom = 0;
 
-    constexpr int Width() const { return Right - Left; }
-    constexpr int Height() const { return Bottom - Top; }
+    // Saturated: a rectangle from -2147483647 to 2147483647 is INT32_MAX wide.
+    constexpr int Width() const { return SaturatedDifference(Right, Left); }
+    constexpr int Height() const { return SaturatedDifference(Bottom, Top); }
     constexpr bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
     friend constexpr bool operator==(const TRect&, const TRect&) = default;
 };

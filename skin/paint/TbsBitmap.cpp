@@ -1,6 +1,7 @@
 #include "skin/paint/TbsBitmap.h"
 
 #include "platform/Dib.h"
+#include "platform/portable/PixelBuffer.h"
 #include "skin/paint/Msimg32.h"
 
 #include <algorithm>
@@ -27,10 +28,6 @@ TPaintErrorState& PaintErrors() {
     static TPaintErrorState state;
     return state;
 }
-
-// The largest section we ask for: 2 GiB of pixels, beyond which sizes in
-// 32-bit arithmetic (ours and the platform's) would overflow.
-constexpr std::int64_t MaxSectionBytes = INT_MAX;
 
 int Magnitude(int value) { return value == INT_MIN ? INT_MAX : std::abs(value); }
 
@@ -74,7 +71,9 @@ void TbsBitmap::SetSize(int width, int height) {
     height = Magnitude(height);
     if (width == 0 || height == 0) return;
     if (FBits && width == FWidth && height == FHeight) return;
-    if (std::int64_t(width) * height * 4 > MaxSectionBytes) throw Exception(kCantAllocateDib);
+    // Sizes come from skins too: never ask the platform for more than a
+    // picture may be, whose bytes also fit 32-bit arithmetic.
+    if (!PixelSizeFits(width, height)) throw Exception(kCantAllocateDib);
 
     BITMAPINFO info = TopDownDibInfo(width, height, 32);
     void* bits = nullptr;

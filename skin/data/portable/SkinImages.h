@@ -26,7 +26,9 @@ struct TbsSkinImageSource {
 };
 
 // The pixels of `area` of `picture`; parts of the area outside the picture
-// are transparent black. `area` must not be empty.
+// are transparent black, and only the part inside is read. `area` must not
+// be empty; one larger than a picture may be (PixelSizeFits) raises
+// Exception before anything is allocated.
 TPixelBuffer CopyPictureArea(const TPixelBuffer& picture, const TRect& area);
 
 // Sets every pixel's alpha from the mask drawn at 0,0 (pixels the mask does

@@ -42,11 +42,15 @@ void TbsDataSkinButton::BindKeys(TbsKeyBinder& keys) {
     keys.Picture("alphamaskinactivepictureindex", AlphaMaskInActivePictureIndex);
 }
 
-void TbsDataSkinButton::BuildImage(TbsRecordImage& image, const TRect& area, int maskIndex,
-                                   const TbsSkinImageSource& source) const {
+void TbsDataSkinButton::BuildImage(TbsRecordImage& image, const char* key, const TRect& area, int maskIndex,
+                                   const TbsSkinImageSource& source) {
     image.reset();
     const int count = int(source.ActivePictures.size());
     if (area.IsEmpty() || !IsValidPictureIndex(ActivePictureIndex, count)) return;
+    if (!PixelSizeFits(area.Width(), area.Height())) {
+        FOversizedImages.emplace_back(key);
+        return;
+    }
     image = std::make_unique<TPixelBuffer>(CopyPictureArea(source.ActivePictures[ActivePictureIndex], area));
     if (IsValidPictureIndex(maskIndex, count))
         ApplyAlphaMask(*image, source.ActivePictures[maskIndex]);
@@ -55,6 +59,7 @@ void TbsDataSkinButton::BuildImage(TbsRecordImage& image, const TRect& area, int
 }
 
 void TbsDataSkinButton::PrepareImages(const TbsSkinImageSource& source) {
+    FOversizedImages.clear();
     if (!source.LayerFrameFullBorder) {
         FSkinImage.reset();
         FActiveSkinImage.reset();
@@ -62,10 +67,10 @@ void TbsDataSkinButton::PrepareImages(const TbsSkinImageSource& source) {
         FInActiveSkinImage.reset();
         return;
     }
-    BuildImage(FSkinImage, SkinRect, AlphaMaskPictureIndex, source);
-    BuildImage(FActiveSkinImage, ActiveSkinRect, AlphaMaskActivePictureIndex, source);
-    BuildImage(FDownSkinImage, DownRect, AlphaMaskActivePictureIndex, source);
-    BuildImage(FInActiveSkinImage, InActiveSkinRect, AlphaMaskInActivePictureIndex, source);
+    BuildImage(FSkinImage, "skinrect", SkinRect, AlphaMaskPictureIndex, source);
+    BuildImage(FActiveSkinImage, "activeskinrect", ActiveSkinRect, AlphaMaskActivePictureIndex, source);
+    BuildImage(FDownSkinImage, "downrect", DownRect, AlphaMaskActivePictureIndex, source);
+    BuildImage(FInActiveSkinImage, "inactiveskinrect", InActiveSkinRect, AlphaMaskInActivePictureIndex, source);
 }
 
 void TbsDataSkinStdButton::BindKeys(TbsKeyBinder& keys) {
@@ -97,10 +102,10 @@ void TbsDataSkinStdButton::PrepareImages(const TbsSkinImageSource& source) {
         FRestoreInActiveImage.reset();
         return;
     }
-    BuildImage(FRestoreImage, RestoreRect, AlphaMaskPictureIndex, source);
-    BuildImage(FRestoreActiveImage, RestoreActiveRect, AlphaMaskActivePictureIndex, source);
-    BuildImage(FRestoreDownImage, RestoreDownRect, AlphaMaskActivePictureIndex, source);
-    BuildImage(FRestoreInActiveImage, RestoreInActiveRect, AlphaMaskInActivePictureIndex, source);
+    BuildImage(FRestoreImage, "restorerect", RestoreRect, AlphaMaskPictureIndex, source);
+    BuildImage(FRestoreActiveImage, "restoreactiverect", RestoreActiveRect, AlphaMaskActivePictureIndex, source);
+    BuildImage(FRestoreDownImage, "restoredownrect", RestoreDownRect, AlphaMaskActivePictureIndex, source);
+    BuildImage(FRestoreInActiveImage, "restoreinactiverect", RestoreInActiveRect, AlphaMaskInActivePictureIndex, source);
 }
 
 void TbsDataSkinCaption::BindKeys(TbsKeyBinder& keys) {

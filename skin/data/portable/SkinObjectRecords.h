@@ -17,6 +17,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/portable/IniFile.h"
 #include "platform/portable/PixelBuffer.h"
@@ -49,6 +50,11 @@ public:
     int GlowLayerOffsetX = 0, GlowLayerOffsetY = 0;
     int GlowLayerAlphaBlendValue = 255;
 
+    // The keys whose rectangle was too large for a picture (see
+    // PixelBuffer.h) when the images were prepared: those looks have no
+    // image and draw plainly. Tools report them.
+    std::vector<std::string> FOversizedImages;
+
 protected:
     virtual void BindKeys(TbsKeyBinder& keys);
 };
@@ -68,9 +74,11 @@ public:
 
 protected:
     void BindKeys(TbsKeyBinder& keys) override;
-    // Rebuilds one image: released first; absent when `area` is empty or the
-    // active picture index is not valid; opaque without a valid mask.
-    void BuildImage(TbsRecordImage& image, const TRect& area, int maskIndex, const TbsSkinImageSource& source) const;
+    // Rebuilds one image: released first; absent when `area` is empty, too
+    // large for a picture (then `key` joins FOversizedImages) or the active
+    // picture index is not valid; opaque without a valid mask.
+    void BuildImage(TbsRecordImage& image, const char* key, const TRect& area, int maskIndex,
+                    const TbsSkinImageSource& source);
 };
 
 class TbsDataSkinStdButton : public TbsDataSkinButton {

@@ -23,7 +23,7 @@ void DrawSkinBlits(const TPixelView& dest, const TPixelView& picture, const TSki
 }
 
 void ResizePixels(TPixelBuffer& buffer, int width, int height) {
-    if (width < 0) width = 0;
+    if (width < 0 || !PixelSizeFits(width, height)) width = 0;
     if (height < 0) height = 0;
     if (buffer.Width == width && buffer.Height == height) return;
     buffer = TPixelBuffer(width, height);
@@ -31,7 +31,9 @@ void ResizePixels(TPixelBuffer& buffer, int width, int height) {
 
 void CreateSkinImage(const TSkinImageParams& params, const TPixelView& Picture, TPixelBuffer& Dest) {
     ResizePixels(Dest, params.W, params.H);
-    if (Picture.Empty()) return;
+    // An image that cannot be made (or holds nothing) lists no steps: the
+    // tile lists grow with the requested size, not the buffer's.
+    if (Dest.Empty() || Picture.Empty()) return;
     DrawSkinBlits(ViewOf(Dest), Picture, SkinImageBlits(params));
 }
 
@@ -43,12 +45,14 @@ void CreateStretchSkinImage(TPixelBuffer& Dest, const TPixelView& Picture, const
 void CreateHSkinImage(int LeftWidth, int RightWidth, TPixelBuffer& Dest, bool StretchMiddle, int W,
                       const TRect& SourceRect, const TPixelView& Picture) {
     ResizePixels(Dest, W, SourceRect.Height());
+    if (Dest.Empty()) return;
     DrawSkinBlits(ViewOf(Dest), Picture, HSkinImageBlits(LeftWidth, RightWidth, StretchMiddle, W, SourceRect));
 }
 
 void CreateVSkinImage(int TopHeight, int BottomHeight, TPixelBuffer& Dest, bool StretchMiddle, int H,
                       const TRect& SourceRect, const TPixelView& Picture) {
     ResizePixels(Dest, SourceRect.Width(), H);
+    if (Dest.Empty()) return;
     DrawSkinBlits(ViewOf(Dest), Picture, VSkinImageBlits(TopHeight, BottomHeight, StretchMiddle, H, SourceRect));
 }
 
@@ -60,6 +64,7 @@ void CreateSkinBorderImages(const TSkinImageParams& params, const TPixelView& Pi
     for (const auto& [strip, bmp] : strips) {
         if (!strip->Make) continue;
         ResizePixels(*bmp, strip->Width, strip->Height);
+        if (bmp->Empty()) continue;
         DrawSkinBlits(ViewOf(*bmp), Picture, strip->Blits);
     }
 }

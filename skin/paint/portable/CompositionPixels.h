@@ -24,5 +24,7 @@ void CreateVSkinImage(int TopHeight, int BottomHeight, TPixelBuffer& Dest, bool 
 void CreateSkinBorderImages(const TSkinImageParams& params, const TPixelView& Picture, TPixelBuffer& TopBmp,
                             TPixelBuffer& BottomBmp, TPixelBuffer& LeftBmp, TPixelBuffer& RightBmp);
 
-// Resizes a buffer, keeping it as it is when the size does not change.
+// Resizes a buffer, keeping it as it is when the size does not change. A
+// size larger than a picture may be (PixelSizeFits) gives an empty buffer:
+// painting draws less rather than fail.
 void ResizePixels(TPixelBuffer& buffer, int width, int height);
