@@ -6,6 +6,9 @@
 
 #include "tests/support/NinePartSkin.h"
 
+#include <climits>
+#include <string>
+
 using painttest::Coord;
 using painttest::CoordPicture;
 using painttest::PixelsMatch;
@@ -86,11 +89,12 @@ TEST(CompositionPixels, StretchDropsOrRepeatsWholeRowsAndColumns) {
     const TPixelBuffer picture = CoordPicture(4, 4);
     TPixelBuffer image;
     CreateHSkinImage(0, 0, image, true, 7, Rect(0, 0, 4, 4), ViewOf(picture));
-    // 4 columns over 7: round(r * 3 / 6), halves to even: 0 0 1 2 2 2 3.
-    const int columns[7] = {0, 0, 1, 2, 2, 2, 3};
+    // 4 columns over 7: the column under each pixel's centre, (x + 1/2) * 4 / 7.
+    const int columns[7] = {0, 0, 1, 1, 2, 3, 3};
     EXPECT_TRUE(PixelsMatch(image, [&](int x, int y) { return Coord(columns[x], y); }, "stretch"));
     CreateHSkinImage(0, 0, image, true, 2, Rect(0, 0, 4, 4), ViewOf(picture));
-    EXPECT_TRUE(PixelsMatch(image, [&](int x, int y) { return Coord(x * 3, y); }, "shrink"));
+    // 4 columns over 2: columns 0, 1 fall on x = 0 and 2, 3 on x = 1; the last of each is kept.
+    EXPECT_TRUE(PixelsMatch(image, [&](int x, int y) { return Coord(2 * x + 1, y); }, "shrink"));
 }
 
 TEST(CompositionPixels, HSkinImageTiledExampleEndsMiddleAtRightEnd) {
@@ -135,4 +139,83 @@ TEST(CompositionPixels, SourcesOutsidePictureAndEmptyPictureDrawNothing) {
     TPixelBuffer none;
     CreateSkinImage(NinePart(45, 33, false), ViewOf(none), image);
     EXPECT_EQ(image.Height, 33);
+}
+
+namespace {
+
+// The part of a 100 x 80 coordinate picture from (ox, oy), w x h pixels
+// large: its pixels name their place in the larger picture.
+TPixelBuffer PartOfCoordPicture(int ox, int oy, int w, int h) {
+    TPixelBuffer part(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) part.At(x, y) = Coord(ox + x, oy + y);
+    return part;
+}
+
+}  // namespace
+
+// A skin rectangle that sticks out of its picture composes as it would from
+// a picture large enough to hold it, except that the pixels whose source is
+// outside the picture are not drawn (a new image keeps them 0).
+TEST(CompositionPixels, SkinRectangleStickingOutOfThePictureDrawsItsInsideParts) {
+    struct TRow {
+        const char* Name;
+        TPoint Origin;  // of the skin rectangle in the picture
+        int PictureWidth, PictureHeight;
+    };
+    const TRow rows[] = {
+        {"right and bottom", Point(3, 2), 24, 15},
+        {"left and top", Point(-4, -3), 40, 30},
+        {"all sides", Point(-4, -3), 20, 12},
+    };
+    const TPixelBuffer whole = CoordPicture(100, 80);
+    const TPoint at = Point(30, 25);  // where the pictures below lie in the whole one
+    for (const TRow& row : rows)
+        for (bool stretch : {false, true})
+            for (TPoint size : {Point(30, 20), Point(45, 33)}) {
+                const TPixelBuffer picture = PartOfCoordPicture(at.X, at.Y, row.PictureWidth, row.PictureHeight);
+                TSkinImageParams p = NinePart(size.X, size.Y, stretch);
+                p.SrcRect = Bounds(row.Origin.X, row.Origin.Y, 30, 20);
+                TPixelBuffer image;
+                CreateSkinImage(p, ViewOf(picture), image);
+                p.SrcRect = OffsetRect(p.SrcRect, at.X, at.Y);
+                TPixelBuffer reference;
+                CreateSkinImage(p, ViewOf(whole), reference);
+                const TRect inside = Bounds(at.X, at.Y, row.PictureWidth, row.PictureHeight);
+                const std::string name = std::string(row.Name) + (stretch ? "-stretched-" : "-tiled-") +
+                                         std::to_string(size.X) + "x" + std::to_string(size.Y);
+                EXPECT_TRUE(PixelsMatch(image, [&](int x, int y) {
+                    const std::uint32_t want = reference.At(x, y);
+                    const TPoint source = Point(int(want & 0xFFF), int((want >> 12) & 0xFFF));
+                    return PtInRect(inside, source) ? want : 0u;
+                }, name));
+            }
+}
+
+TEST(CompositionPixels, HugeRectanglesOnASmallPictureDrawWithoutOverflow) {
+    const TPixelBuffer picture = CoordPicture(8, 8);
+    const TRect huge = Rect(0, 0, INT_MAX, INT_MAX);
+    // Reduced onto 16 x 16, column 0 takes the last of the 134217728 columns
+    // falling on it, far outside the picture: nothing is drawn. Copied at its
+    // own size, the picture's 8 x 8 pixels are.
+    TPixelBuffer image(16, 16);
+    DrawSkinBlits(ViewOf(image), ViewOf(picture), {TSkinBlit{huge, Rect(0, 0, 16, 16), NullRect()}});
+    EXPECT_TRUE(PixelsMatch(image, [](int, int) { return 0u; }, "huge-reduced"));
+    DrawSkinBlits(ViewOf(image), ViewOf(picture), {TSkinBlit{huge, huge, NullRect()}});
+    EXPECT_TRUE(PixelsMatch(image, [](int x, int y) { return x < 8 && y < 8 ? Coord(x, y) : 0u; }, "huge-copied"));
+
+    // Nine parts around the client (1, 1, INT_MAX - 1, INT_MAX - 1), all
+    // stretched, on 16 x 16: of the corners only corner 1 is inside the
+    // picture; the left edge's first row takes source row 1 (the first of
+    // those falling on it); the other edges and the centre reach only
+    // outside.
+    image = TPixelBuffer(16, 16);
+    CreateStretchSkinImage(image, ViewOf(picture), huge, Rect(1, 1, INT_MAX - 1, INT_MAX - 1), true);
+    EXPECT_TRUE(PixelsMatch(image, [](int x, int y) { return x == 0 && y < 2 ? Coord(0, y) : 0u; }, "huge-nine-part"));
+
+    // A three-part image 16 wide from a rectangle 2^31 - 1 wide: the left end
+    // is inside the picture; the right end and the stretched middle are not.
+    CreateHSkinImage(2, 3, image, true, 16, Rect(0, 0, INT_MAX, 8), ViewOf(picture));
+    ASSERT_EQ(image.Height, 8);
+    EXPECT_TRUE(PixelsMatch(image, [](int x, int y) { return x < 2 ? Coord(x, y) : 0u; }, "huge-three-part"));
 }

@@ -1,7 +1,8 @@
 // Skin image composition over 32-bit pixels in memory: walks the steps of
 // SkinGeometry.h and copies pixels, scaling by whole rows and columns (no
-// filtering) where a step's rectangles differ in size. Source rectangles
-// that are not wholly inside the picture are skipped.
+// filtering) where a step's rectangles differ in size. A source rectangle
+// that reaches outside the picture draws the part inside it: the destination
+// pixels whose source pixel lies outside keep what they held (CombinePixels).
 #pragma once
 
 #include "platform/portable/PixelBuffer.h"

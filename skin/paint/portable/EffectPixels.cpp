@@ -9,14 +9,33 @@
 #include <cpuid.h>
 #endif
 
-int ScaledSourceIndex(int r, int sw, int dw) {
-    if (dw < 2) return (sw - 1) / 2;
-    const std::int64_t num = std::int64_t(r) * (sw - 1);
-    const std::int64_t den = dw - 1;
-    std::int64_t q = num / den;
-    const std::int64_t twiceRem = 2 * (num % den);
-    if (twiceRem > den || (twiceRem == den && (q & 1))) ++q;
-    return int(q);
+namespace {
+
+// Enlarging a span: the source pixel under the destination pixel's centre,
+// (r + 1/2) * sw / dw, the lower one on an exact boundary. r * sw fits in
+// 64 bits unsigned: r < dw and sw < dw, both below 2^32.
+std::int64_t EnlargedSourceIndex(std::uint64_t r, std::uint64_t sw, std::uint64_t dw) {
+    return std::int64_t((r * sw + (sw - 1) / 2) / dw);
+}
+
+}  // namespace
+
+std::int64_t ScaledSourceColumn(std::int64_t r, std::int64_t sw, std::int64_t dw) {
+    if (sw == dw) return r;
+    if (sw < dw) return EnlargedSourceIndex(std::uint64_t(r), std::uint64_t(sw), std::uint64_t(dw));
+    if (dw == 1) return sw - 2;
+    // The last i with i*dw + (dw-1)/2 < (r+1)*sw; (r+1)*sw fits in 64 bits
+    // unsigned: r + 1 <= dw < sw, both below 2^32.
+    const std::uint64_t reach = (std::uint64_t(r) + 1) * std::uint64_t(sw);
+    return std::int64_t((reach - std::uint64_t(dw - 1) / 2 - 1) / std::uint64_t(dw));
+}
+
+std::int64_t ScaledSourceRow(std::int64_t r, std::int64_t sw, std::int64_t dw) {
+    if (sw == dw) return r;
+    if (sw < dw) return EnlargedSourceIndex(std::uint64_t(r), std::uint64_t(sw), std::uint64_t(dw));
+    // The first i with i*dw + (dw-1)/2 >= r*sw.
+    const std::uint64_t reach = std::uint64_t(r) * std::uint64_t(sw);
+    return std::int64_t((reach + std::uint64_t(dw) - 1 - std::uint64_t(dw - 1) / 2) / std::uint64_t(dw));
 }
 
 namespace {
@@ -37,39 +56,89 @@ inline void CombineRow(std::uint32_t* dst, const std::uint32_t* src, int count, 
     }
 }
 
+// The destination pixels of one axis of a blit that are drawn, in target
+// coordinates, right exclusive; none when First >= Last.
+struct TDrawnSpan {
+    int First = 0;
+    int Last = 0;
+};
+
+// Smallest offset in [from, to) for which reached(offset) holds, or to when
+// none does; reached must never turn false again as the offset grows.
+template <typename F>
+std::int64_t FirstReached(std::int64_t from, std::int64_t to, F reached) {
+    while (from < to) {
+        const std::int64_t mid = from + (to - from) / 2;
+        if (reached(mid)) to = mid;
+        else from = mid + 1;
+    }
+    return from;
+}
+
+using TScaledSource = std::int64_t (*)(std::int64_t r, std::int64_t sw, std::int64_t dw);
+
+// One axis of a blit of srcLen source pixels from srcStart onto dstLen
+// destination pixels from dstStart (lengths in 64 bits: a side from
+// -2147483648 to 2147483647 is 2^32 - 1 pixels). A destination pixel is drawn
+// when it lies inside the target, [0, targetSize), and the source pixel it
+// takes (one to one for equal lengths, else by scaled) lies inside the
+// picture, [0, sourceSize). Both hold on one run of pixels, because the
+// source index never decreases along the destination.
+TDrawnSpan DrawnSpan(std::int64_t dstStart, std::int64_t dstLen, std::int64_t srcStart, std::int64_t srcLen,
+                     int targetSize, int sourceSize, TScaledSource scaled) {
+    // Offsets from dstStart.
+    std::int64_t from = std::max<std::int64_t>(0, -dstStart);
+    std::int64_t to = std::min<std::int64_t>(dstLen, targetSize - dstStart);
+    if (srcLen == dstLen) {
+        from = std::max(from, -srcStart);
+        to = std::min(to, sourceSize - srcStart);
+    } else if (from < to) {
+        const auto source = [&](std::int64_t r) { return srcStart + scaled(r, srcLen, dstLen); };
+        from = FirstReached(from, to, [&](std::int64_t r) { return source(r) >= 0; });
+        to = FirstReached(from, to, [&](std::int64_t r) { return source(r) >= sourceSize; });
+    }
+    if (from >= to) return {};
+    return {int(dstStart + from), int(dstStart + to)};
+}
+
 }  // namespace
 
 void CombinePixels(const TPixelView& target, const TRect& dstRect, const TPixelView& source,
                    const TRect& srcRect, TCombineMode mode) {
     if (target.Empty() || source.Empty() || dstRect.IsEmpty() || srcRect.IsEmpty()) return;
-    if (srcRect.Left < 0 || srcRect.Top < 0 || srcRect.Right > source.Width || srcRect.Bottom > source.Height) return;
-    const int x0 = std::max(dstRect.Left, 0), x1 = std::min(dstRect.Right, target.Width);
-    const int y0 = std::max(dstRect.Top, 0), y1 = std::min(dstRect.Bottom, target.Height);
-    if (x0 >= x1 || y0 >= y1) return;
-    const int sw = srcRect.Width(), sh = srcRect.Height();
-    const int dw = dstRect.Width(), dh = dstRect.Height();
+    const std::int64_t sw = std::int64_t(srcRect.Right) - srcRect.Left, sh = std::int64_t(srcRect.Bottom) - srcRect.Top;
+    const std::int64_t dw = std::int64_t(dstRect.Right) - dstRect.Left, dh = std::int64_t(dstRect.Bottom) - dstRect.Top;
+    const TDrawnSpan xs = DrawnSpan(dstRect.Left, dw, srcRect.Left, sw, target.Width, source.Width, ScaledSourceColumn);
+    const TDrawnSpan ys = DrawnSpan(dstRect.Top, dh, srcRect.Top, sh, target.Height, source.Height, ScaledSourceRow);
+    if (xs.First >= xs.Last || ys.First >= ys.Last) return;
+    const int count = xs.Last - xs.First;
 
     if (sw == dw && sh == dh) {
-        for (int y = y0; y < y1; ++y) {
-            const std::uint32_t* src = source.Row(srcRect.Top + y - dstRect.Top) + srcRect.Left + (x0 - dstRect.Left);
-            CombineRow(target.Row(y) + x0, src, x1 - x0, mode);
-        }
+        // Both spans are clipped to the picture, so these stay inside it.
+        const int sx = int(xs.First + std::int64_t(srcRect.Left) - dstRect.Left);
+        const int sy = int(ys.First + std::int64_t(srcRect.Top) - dstRect.Top);
+        for (int y = ys.First; y < ys.Last; ++y)
+            CombineRow(target.Row(y) + xs.First, source.Row(sy + (y - ys.First)) + sx, count, mode);
         return;
     }
 
     // Scaled: gather each destination row from the mapped source columns.
-    std::vector<int> columns(std::size_t(x1 - x0));
-    for (int x = x0; x < x1; ++x) columns[std::size_t(x - x0)] = srcRect.Left + ScaledSourceIndex(x - dstRect.Left, sw, dw);
+    std::vector<int> columns(static_cast<std::size_t>(count));
+    for (int x = xs.First; x < xs.Last; ++x) {
+        const std::int64_t offset = x - std::int64_t(dstRect.Left);
+        columns[std::size_t(x - xs.First)] = int(srcRect.Left + ScaledSourceColumn(offset, sw, dw));
+    }
     std::vector<std::uint32_t> row(columns.size());
     int lastSourceRow = -1;
-    for (int y = y0; y < y1; ++y) {
-        const int sy = srcRect.Top + ScaledSourceIndex(y - dstRect.Top, sh, dh);
+    for (int y = ys.First; y < ys.Last; ++y) {
+        const std::int64_t offset = y - std::int64_t(dstRect.Top);
+        const int sy = int(srcRect.Top + ScaledSourceRow(offset, sh, dh));
         if (sy != lastSourceRow) {
             const std::uint32_t* src = source.Row(sy);
             for (std::size_t i = 0; i < columns.size(); ++i) row[i] = src[columns[i]];
             lastSourceRow = sy;
         }
-        CombineRow(target.Row(y) + x0, row.data(), x1 - x0, mode);
+        CombineRow(target.Row(y) + xs.First, row.data(), count, mode);
     }
 }
 

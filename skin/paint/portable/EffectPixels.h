@@ -65,16 +65,30 @@ enum class TCombineMode {
     cmAlpha,  // pixels are blended with their alpha (BlendPixel)
 };
 
-// Column (or row) of the source taken by destination offset r when a source
-// span of sw pixels is drawn over dw pixels: round(r*(sw-1)/(dw-1)), halves
-// to even; the middle source pixel when dw < 2. Returned relative to the
-// span's start.
-int ScaledSourceIndex(int r, int sw, int dw);
+// The source column (row) that a colour-on-colour stretch blit of a span of
+// sw source pixels over dw destination pixels takes for destination offset
+// r, relative to the span's start, as the platform's StretchBlt picks it
+// (measured, see tests/win32/PlatformBlitTest.cpp):
+//  - equal spans: r;
+//  - enlarging (dw > sw): the source pixel under the destination pixel's
+//    centre, (r + 1/2) * sw / dw, the lower one on an exact boundary;
+//  - reducing: source pixel i falls on destination pixel
+//    (i*dw + (dw-1)/2) div sw, and of the pixels falling on one destination
+//    pixel a column takes the last and a row the first; a destination one
+//    column wide takes the next-to-last column of the span.
+// Defined for 0 <= r < dw and spans of 1 to 2^32 - 1 pixels (the longest a
+// rectangle of int sides has), and computed without overflow.
+std::int64_t ScaledSourceColumn(std::int64_t r, std::int64_t sw, std::int64_t dw);
+std::int64_t ScaledSourceRow(std::int64_t r, std::int64_t sw, std::int64_t dw);
 
 // Draws srcRect of source onto dstRect of target with the given mode,
-// scaling by whole pixels when the sizes differ. Only the part of dstRect
-// inside the target is drawn; nothing is drawn when srcRect is not wholly
-// inside the source.
+// scaling by whole rows and columns when the sizes differ, as a
+// colour-on-colour stretch blit does. srcRect may reach outside the source:
+// each destination pixel takes its source pixel by ScaledSourceColumn and
+// ScaledSourceRow over the whole of srcRect (one to one when the sizes are
+// equal) and is drawn only when that pixel is inside the source and the
+// destination pixel inside the target; the other destination pixels keep
+// what they held.
 void CombinePixels(const TPixelView& target, const TRect& dstRect, const TPixelView& source,
                    const TRect& srcRect, TCombineMode mode);
 
