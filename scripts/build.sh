@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
-# Configures and builds the project. Usage: build.sh [native|fuzz|x86_64|i686|all]...
-# (default: all). Build trees live in $RDZ_BUILD_DIR/<kind> (default build/);
-# the libjpeg builds are shared by all of them in build/deps.
+# Configures and builds the project. Usage: build.sh [native|bench|fuzz|x86_64|i686|all]...
+# (default: all, which is every kind). Build trees live in
+# $RDZ_BUILD_DIR/<kind> (default build/); the libjpeg builds are shared by
+# all of them in build/deps.
+#   native  portable code, its tests and the tools, with ASan and UBSan
+#   bench   the native benchmarks, optimised and without any sanitizer
+#   fuzz    the libFuzzer targets (clang)
+#   x86_64, i686  everything for Windows, benchmarks included
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 kinds=("$@")
 [ ${#kinds[@]} -gt 0 ] || kinds=(all)
-[ "${kinds[0]}" != all ] || kinds=(native fuzz x86_64 i686)
+[ "${kinds[0]}" != all ] || kinds=(native bench fuzz x86_64 i686)
 jobs=${RDZ_JOBS:-$(nproc)}
 out=${RDZ_BUILD_DIR:-build}
 
@@ -19,9 +24,16 @@ configure() {  # dir, extra cmake args...
 }
 
 for kind in "${kinds[@]}"; do
+  targets=()
   case $kind in
     native)
       configure "$out/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRDZ_SANITIZE=ON
+      ;;
+    bench)
+      # No RDZ_SANITIZE: a sanitizer runtime would slow the memcpy the
+      # benchmarks measure against.
+      configure "$out/bench" -DCMAKE_BUILD_TYPE=Release
+      targets=(--target benchmarks)
       ;;
     fuzz)
       configure "$out/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRDZ_FUZZ=ON \
@@ -39,12 +51,12 @@ for kind in "${kinds[@]}"; do
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$triple.cmake" \
         -DRDZ_DEPS_PREFIX="$prefix" -DRDZ_HOST_TOOLS_DIR="$(cd "$out" && pwd)/native/bin"
       ;;
-    *) echo "build.sh: unknown build '$kind' (native, fuzz, x86_64, i686, all)" >&2; exit 2 ;;
+    *) echo "build.sh: unknown build '$kind' (native, bench, fuzz, x86_64, i686, all)" >&2; exit 2 ;;
   esac
   dir=$out/$kind
   echo "== building $kind"
   set +e
-  cmake --build "$dir" -j "$jobs" 2>&1 | grep -v -E '^\[[0-9]+/[0-9]+\] '
+  cmake --build "$dir" -j "$jobs" "${targets[@]}" 2>&1 | grep -v -E '^\[[0-9]+/[0-9]+\] '
   status=${PIPESTATUS[0]}
   set -e
   [ "$status" -eq 0 ] || { echo "build.sh: $kind build failed" >&2; exit "$status"; }

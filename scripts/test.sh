@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds every target (native, fuzz, x86_64, i686)
-# and runs every test: the native tests directly, the Windows tests under
+# Installs what is missing, builds every target (native, bench, fuzz, x86_64,
+# i686) and runs every test: the native tests directly, the Windows tests under
 # wine64 on a private Xvfb display, the fuzz targets for a bounded time and
 # the end-to-end scripts. Ends with "N passed, N failed" and a non-zero exit
 # status when anything failed.
@@ -69,6 +69,9 @@ for t in "$out"/native/bin/*_tests; do
   case $(basename "$t") in portable_tests) continue ;; esac
   run_gtest "native-$(basename "$t")" "$t"
 done
+
+# --- benchmarks: not timed here, only checked to hold no sanitizer runtime ---
+run_check bench-clean bench/check-clean.sh "$out"/bench/bin
 
 # --- fuzzing -----------------------------------------------------------------
 fuzz_seconds=${RDZ_FUZZ_SECONDS:-20}
