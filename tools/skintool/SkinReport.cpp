@@ -7,6 +7,7 @@
 
 #include "platform/portable/Convert.h"
 #include "platform/portable/IniFile.h"
+#include "platform/portable/PixelBuffer.h"
 #include "platform/portable/Types.h"
 #include "platform/portable/Exception.h"
 #include "skin/data/portable/SkinDefinition.h"
@@ -186,7 +187,14 @@ TSkinReport DescribeSkinPackage(const TbsSkinPackage& package) {
     } catch (const Exception& e) {
         problems.push_back(std::string("the definition does not load: ") + e.what());
     }
+    for (const auto& record : definition.ObjectRecords)
+        for (const std::string& key : record->FOversizedImages)
+            problems.push_back("[" + record->SectionName + "] " + key +
+                               " is larger than a picture may be: that look has no image and draws plainly");
     for (const auto& record : definition.ControlRecords) {
+        if (!record->SkinRect.IsEmpty() && !PixelSizeFits(record->SkinRect.Width(), record->SkinRect.Height()))
+            problems.push_back("[" + record->SectionName + "] skinrect " + ShowRect(record->SkinRect) +
+                               " is larger than a picture may be: the control draws plainly");
         if (!IsValidPictureIndex(record->PictureIndex, pictureCount))
             continue;
         const TBmpInfo& info = package.ActivePictures[std::size_t(record->PictureIndex)].Info;

@@ -162,6 +162,58 @@ TSheetObject ObjectOf(const TbsDataSkinObject& r, const std::string& type) {
 
 std::string TypeOf(const std::string& item) { return SplitSkinListItem(item).Type; }
 
+// ---- geometry the sheet can draw ---------------------------------------------------------
+
+bool Fits(int v) { return v >= 0 && v <= SheetMaxCoordinate; }
+bool Fits(TPoint p) { return Fits(p.X) && Fits(p.Y); }
+bool Fits(const TRect& r) { return Fits(r.Left) && Fits(r.Top) && Fits(r.Right) && Fits(r.Bottom); }
+bool FitsOffset(int v) { return v >= -SheetMaxCoordinate && v <= SheetMaxCoordinate; }
+
+bool LookFits(const TSheetLook& l) {
+    return Fits(l.SkinRect) && Fits(l.LT) && Fits(l.RT) && Fits(l.LB) && Fits(l.RB) && Fits(l.Client);
+}
+
+template <class TPart>
+void DropUnfit(std::vector<TPart>& parts) {
+    parts.erase(std::remove_if(parts.begin(), parts.end(), [](const TPart& p) { return !Fits(p.Rect); }), parts.end());
+}
+
+void DropUnfitStrips(std::vector<TSheetStrip>& strips) {
+    strips.erase(std::remove_if(strips.begin(), strips.end(),
+                                [](const TSheetStrip& s) {
+                                    return !Fits(s.Rect) || !Fits(s.LeftEnd) || !Fits(s.RightEnd);
+                                }),
+                 strips.end());
+}
+
+// Leaves in the model only what the sheet can draw at a sane size.
+void KeepDrawableGeometry(TSheetModel& m) {
+    if (!LookFits(m.Frame.Look) || !Fits(m.Frame.MaskArea) || !Fits(m.Frame.Caption) ||
+        !Fits(m.Frame.CaptionTextRect) || !FitsOffset(m.Frame.ButtonsOffset)) {
+        m.Main = TPixelBuffer();  // no frame drawing
+        m.MainMask = TPixelBuffer();
+    }
+    if (!Fits(m.Layer.LT) || !Fits(m.Layer.RT) || !Fits(m.Layer.LB) || !Fits(m.Layer.RB) || !Fits(m.Layer.Client) ||
+        m.Layer.Client.IsEmpty())
+        m.Layer.Picture = -1;
+    for (TSheetControl& c : m.Controls) {
+        c.TooLarge = !LookFits(c.Look);
+        DropUnfit(c.States);
+        DropUnfit(c.Parts);
+        DropUnfitStrips(c.Strips);
+        if (!Fits(c.ProgressArea) || !Fits(c.ProgressRect) || !Fits(c.BeginOffset) || !Fits(c.EndOffset))
+            c.ProgressRect = TRect{};
+        if (!Fits(c.AnimationRect)) c.AnimationRect = TRect{};
+        c.AnimationFrames = std::clamp(c.AnimationFrames, 0, SheetMaxAnimationFrames);
+    }
+    for (TSheetObject& o : m.Objects) {
+        DropUnfit(o.States);
+        if (!FitsOffset(o.GlowX) || !FitsOffset(o.GlowY)) o.Glow = -1;
+    }
+    for (TSheetWindow& w : m.Windows)
+        if (!LookFits(w.Look) || !Fits(w.Items)) w.Look.Picture = -1;
+}
+
 }  // namespace
 
 TSheetModel ReadSheetModel(const std::string& path) {
@@ -267,5 +319,6 @@ TSheetModel ReadSheetModel(const std::string& path) {
         if (index >= 0 && index < int(m.Pictures.size()))
             window->Look.SkinRect = Rect(0, 0, m.Pictures[std::size_t(index)].Width, m.Pictures[std::size_t(index)].Height);
     }
+    KeepDrawableGeometry(m);
     return m;
 }

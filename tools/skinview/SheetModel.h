@@ -37,8 +37,15 @@ struct TSheetStrip {
     bool Vertical = false;
 };
 
+// The sheet draws geometry whose coordinates lie within 0 to SheetMaxCoordinate
+// pixels (offsets within minus to plus that): a skin file may hold any
+// number, and the sheet lists a larger element by name instead of drawing it.
+constexpr int SheetMaxCoordinate = 4096;
+constexpr int SheetMaxAnimationFrames = 64;  // frames of a gauge animation shown
+
 struct TSheetControl {
     std::string Name, Type;
+    bool TooLarge = false;  // its skin geometry is past SheetMaxCoordinate: listed, not drawn
     TSheetLook Look;
     std::vector<TSheetPart> States;  // the normal look first
     std::vector<TSheetStrip> Strips;

@@ -381,8 +381,8 @@ void AddControl(std::vector<TSection>& sections, const TSheetModel& m, const TSh
     TSection s;
     s.Title = c.Name + " (" + c.Type + ")";
     const TPixelBuffer* pic = PictureOf(m, c.Look.Picture);
-    if (!pic) {
-        s.Items.push_back({"NO PICTURE", TPixelBuffer(1, 1, 0), 1});
+    if (!pic || c.TooLarge) {
+        s.Items.push_back({c.TooLarge ? "TOO LARGE TO DRAW" : "NO PICTURE", TPixelBuffer(1, 1, 0), 1});
         sections.push_back(std::move(s));
         return;
     }
@@ -427,8 +427,10 @@ TPixelBuffer GlowPreview(const TSheetModel& m, const TSheetObject& o) {
     if (!glow || !mask || !pic || o.States.size() < 2) return {};
     TPixelBuffer out(glow->Width, glow->Height, MakePixel(0x14, 0x15, 0x18, 255));
     Blit(out, Cut(*pic, o.States[1].Rect), o.GlowX, o.GlowY);
-    for (int y = 0; y < out.Height; ++y) {
-        for (int x = 0; x < out.Width; ++x) {
+    // The mask may be smaller than the glow picture: past it the glow is
+    // transparent.
+    for (int y = 0; y < out.Height && y < mask->Height; ++y) {
+        for (int x = 0; x < out.Width && x < mask->Width; ++x) {
             std::uint32_t k = mask->At(x, y), g = glow->At(x, y), b = out.At(x, y);
             int a = (PixelR(k) + PixelG(k) + PixelB(k) + 1) / 3;
             auto mix = [&](int c1, int c0) { return std::uint8_t((c1 * a + c0 * (255 - a) + 127) / 255); };

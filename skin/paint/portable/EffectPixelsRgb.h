@@ -4,6 +4,8 @@
 // by the morphs and inactive effects of TbsEffectBmp.
 #pragma once
 
+#include "platform/portable/Exception.h"
+#include "platform/portable/PixelBuffer.h"
 #include "skin/data/portable/SkinEnums.h"  // TbsMorphKind, TbsInActiveEffect
 
 #include <cstddef>
@@ -34,10 +36,15 @@ struct TRgbBuffer {
     std::vector<std::uint8_t> Bytes;
 
     TRgbBuffer() = default;
-    TRgbBuffer(int width, int height, std::uint8_t fill = 0)
-        : Width(width > 0 ? width : 0),
-          Height(height > 0 ? height : 0),
-          Bytes(std::size_t(RgbRowSize(Width)) * std::size_t(Height), fill) {}
+    // Sides of 0 or less give an empty buffer; a size out of the pictures'
+    // bounds (PixelSizeFits) raises Exception before anything is allocated.
+    TRgbBuffer(int width, int height, std::uint8_t fill = 0) {
+        if (!PixelSizeFits(width, height)) throw Exception(SPixelBufferTooLarge);
+        if (width <= 0 || height <= 0) return;
+        Width = width;
+        Height = height;
+        Bytes.assign(std::size_t(RgbRowSize(width)) * std::size_t(height), fill);
+    }
 
     bool Empty() const { return Width <= 0 || Height <= 0; }
     TRgbView View() { return TRgbView{Bytes.data(), Width, Height, RgbRowSize(Width)}; }

@@ -122,6 +122,12 @@ void CreateSkinMaskStrips(TPoint SrcLT, TPoint SrcRT, TPoint SrcLB, TPoint SrcRB
         {&plan.Left, &LeftMask}, {&plan.Right, &RightMask}, {&plan.Top, &TopMask}, {&plan.Bottom, &BottomMask}};
     for (const auto& [strip, bmp] : strips) {
         if (!strip->Make) continue;
+        // Sizes from skin values beyond what a picture may be: no strip, so
+        // the region is cut by less (regions never raise).
+        if (!PixelSizeFits(strip->Width, strip->Height)) {
+            *bmp = TRgbBuffer();
+            continue;
+        }
         // A new strip starts white (outside): only what a tile or end covers is kept.
         *bmp = TRgbBuffer(strip->Width, strip->Height, 0xFF);
         CopyRgbBlits(bmp->View(), Mask, strip->Blits);
