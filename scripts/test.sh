@@ -74,6 +74,8 @@ done
 run_check bench-clean bench/check-clean.sh "$out"/bench/bin
 
 # --- fuzzing -----------------------------------------------------------------
+# A single allocation or a resident size past 2 GB is a finding: no input may
+# make the readers ask for that much.
 fuzz_seconds=${RDZ_FUZZ_SECONDS:-20}
 for f in "$out"/fuzz/bin/fuzz_*; do
   [ -x "$f" ] || continue
@@ -81,7 +83,7 @@ for f in "$out"/fuzz/bin/fuzz_*; do
   corpus="$logs/corpus-$name"; mkdir -p "$corpus"
   seeds=()
   [ -d "tests/fuzz/corpus/$name" ] && seeds=("tests/fuzz/corpus/$name")
-  run_check "fuzz-$name" "$f" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
+  run_check "fuzz-$name" "$f" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=2048 \
     -artifact_prefix="$logs/crash-$name-" "$corpus" "${seeds[@]}"
 done
 
