@@ -23,6 +23,7 @@
 #include <cstddef>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -66,6 +67,11 @@ public:
     struct TSection;
     const TSection* FindSection(std::string_view name) const;
     static const std::string* FindValue(const TSection* section, std::string_view key);
+    // The value's text without making a string of it, for readers that
+    // parse it (numbers, points, words); nothing when absent. Valid until the
+    // next change of this object.
+    std::optional<std::string_view> FindText(std::string_view section, std::string_view key) const;
+    static std::optional<std::string_view> FindText(const TSection* section, std::string_view key);
     // Number of keys (lines holding "=") of the section; 0 when absent.
     std::size_t KeyCount(std::string_view section) const;
     std::vector<std::string> SectionNames() const;
@@ -88,20 +94,19 @@ public:
     void EraseSection(std::string_view section);
 
 private:
-    // Parsed keys and values point into FText; a value becomes a string the
-    // first time it is asked for (most lines of a definition are never
-    // read), and written keys and values are kept as strings.
+    // Parsed keys and values point into FText; a value becomes a string
+    // only when FindValue asks for one (readers that parse values take
+    // FindText), and written values are kept as strings. The string lives
+    // on the heap so that an entry moves as three words while a section's
+    // entries grow.
     struct TEntry {
-        std::string_view Key;        // into FText or FWrittenKeys
-        std::string_view Raw;        // the parsed value text, while not Ready
-        mutable std::string Value;   // valid when Ready
-        mutable bool Ready = false;
+        std::string_view Key;                        // into FText or FWrittenKeys
+        std::string_view Raw;                        // the parsed value text, while Value is null
+        mutable std::unique_ptr<std::string> Value;  // the value once made a string or written
+        std::string_view Text() const { return Value ? std::string_view(*Value) : Raw; }
         const std::string& Get() const {
-            if (!Ready) {
-                Value.assign(Raw);
-                Ready = true;
-            }
-            return Value;
+            if (!Value) Value = std::make_unique<std::string>(Raw);
+            return *Value;
         }
     };
     // Keys are found through (hash of the lower-cased key, entry index)

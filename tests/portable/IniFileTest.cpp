@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 TEST(IniFileReading, TrimsCommentsAndIgnoresLinesBeforeFirstSection) {
     const TMemIniFile ini(
         "orphan=1\r\n"
@@ -76,6 +80,55 @@ TEST(IniFileReading, BooleanIsTrueOnlyForTheIntegerOne) {
     EXPECT_FALSE(ini.ReadBool("s", "g", true));
     EXPECT_FALSE(ini.ReadBool("s", "h", true));
     EXPECT_TRUE(ini.ReadBool("s", "absent", true));
+}
+
+TEST(IniFileReading, EveryLineEndIsFoundWhereverItFallsInTheText) {
+    // Lines of 1 to 20 bytes with each kind of ending, so that a break falls
+    // at every position of the words the reader scans by.
+    const char* ends[] = {"\r\n", "\n", "\r"};
+    std::string text = "[s]\n";
+    for (int length = 1; length <= 20; ++length) {
+        const std::string key = "k" + std::to_string(length);
+        text += key + "=" + std::string(std::size_t(length), char('a' + length)) + ends[length % 3];
+    }
+    const TMemIniFile ini(text);
+    for (int length = 1; length <= 20; ++length) {
+        const std::string value(std::size_t(length), char('a' + length));
+        EXPECT_EQ(ini.ReadString("s", "k" + std::to_string(length), "?"), value) << "line of " << length;
+    }
+    EXPECT_EQ(ini.KeyCount("s"), 20u);
+}
+
+TEST(IniFileReading, KeysDifferingOnlyBeyondLetterCaseStayApart) {
+    // '@' and '`', '[' and '{' differ in the bit that folds letter case;
+    // keys longer than a word differ only in their middle or last bytes.
+    const TMemIniFile ini(
+        "[s]\nk@=1\nk`=2\nk[=3\nk{=4\n"
+        "glowlayeroffsetleft=5\nglowlayeroffsettop=6\nGlowLayerOffsetRight=7\n"
+        "abcdefghij=8\nabcdefghiJ=9\nabcdefgh1j=10\n");
+    EXPECT_EQ(ini.ReadInteger("s", "k@", 0), 1);
+    EXPECT_EQ(ini.ReadInteger("s", "k`", 0), 2);
+    EXPECT_EQ(ini.ReadInteger("s", "k[", 0), 3);
+    EXPECT_EQ(ini.ReadInteger("s", "k{", 0), 4);
+    EXPECT_EQ(ini.ReadInteger("s", "GLOWLAYEROFFSETLEFT", 0), 5);
+    EXPECT_EQ(ini.ReadInteger("s", "glowlayeroffsettop", 0), 6);
+    EXPECT_EQ(ini.ReadInteger("s", "glowlayeroffsetright", 0), 7);
+    EXPECT_EQ(ini.ReadInteger("s", "ABCDEFGHIJ", 0), 8);  // the first of two keys equal but for case
+    EXPECT_EQ(ini.ReadInteger("s", "abcdefgh1j", 0), 10);
+    EXPECT_FALSE(ini.ValueExists("s", "abcdefgh1"));
+}
+
+TEST(IniFileReading, FindTextSeesWrittenValuesAndNothingForAbsentKeys) {
+    TMemIniFile ini("[s]\nk=parsed\nlong=a value longer than any short string buffer\n");
+    EXPECT_EQ(ini.FindText("S", "K"), std::optional<std::string_view>("parsed"));
+    EXPECT_EQ(*ini.FindValue("s", "long"), "a value longer than any short string buffer");
+    ini.WriteString("s", "k", "written");
+    ini.WriteString("s", "long", "x");
+    EXPECT_EQ(ini.FindText("s", "k"), std::optional<std::string_view>("written"));
+    EXPECT_EQ(ini.ReadString("s", "long", ""), "x");
+    EXPECT_EQ(ini.FindText("s", "absent"), std::nullopt);
+    EXPECT_EQ(ini.FindText("absent", "k"), std::nullopt);
+    EXPECT_EQ(TMemIniFile::FindText(nullptr, "k"), std::nullopt);
 }
 
 TEST(IniFileWriting, WritesKeysInOrderAndReplacesExistingValues) {

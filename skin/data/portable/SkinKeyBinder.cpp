@@ -10,7 +10,7 @@ TbsKeyBinder::TbsKeyBinder(TMemIniFile& ini, std::string_view section)
 
 void TbsKeyBinder::Integer(std::string_view key, int& value, int defaultValue) {
     if (Reading()) {
-        const std::string* text = Value(key);
+        const std::optional<std::string_view> text = Value(key);
         value = text ? StrToIntDef(*text, defaultValue) : defaultValue;
     } else {
         FWriter->WriteInteger(FSection, key, value);
@@ -21,7 +21,7 @@ void TbsKeyBinder::Picture(std::string_view key, int& value) { Integer(key, valu
 
 void TbsKeyBinder::Boolean(std::string_view key, bool& value) {
     if (Reading()) {
-        const std::string* text = Value(key);
+        const std::optional<std::string_view> text = Value(key);
         int number = 0;
         value = text && TryStrToInt(*text, number) && number == 1;
     } else {
@@ -31,7 +31,7 @@ void TbsKeyBinder::Boolean(std::string_view key, bool& value) {
 
 void TbsKeyBinder::Point(std::string_view key, TPoint& value) {
     if (Reading()) {
-        const std::string* text = Value(key);
+        const std::optional<std::string_view> text = Value(key);
         value = text ? ParsePoint(*text) : TPoint{};
     } else {
         FWriter->WriteString(FSection, key, PointToStr(value));
@@ -40,7 +40,7 @@ void TbsKeyBinder::Point(std::string_view key, TPoint& value) {
 
 void TbsKeyBinder::Rect(std::string_view key, TRect& value) {
     if (Reading()) {
-        const std::string* text = Value(key);
+        const std::optional<std::string_view> text = Value(key);
         value = text ? ParseRect(*text) : TRect{};
     } else {
         FWriter->WriteString(FSection, key, RectToStr(value));
@@ -49,7 +49,7 @@ void TbsKeyBinder::Rect(std::string_view key, TRect& value) {
 
 void TbsKeyBinder::Color(std::string_view key, TColor& value, TColor defaultValue) {
     if (Reading()) {
-        const std::string* text = Value(key);
+        const std::optional<std::string_view> text = Value(key);
         value = TColor(text ? StrToIntDef(*text, int(defaultValue)) : int(defaultValue));
     } else {
         FWriter->WriteInteger(FSection, key, int(value));
@@ -58,8 +58,8 @@ void TbsKeyBinder::Color(std::string_view key, TColor& value, TColor defaultValu
 
 void TbsKeyBinder::Text(std::string_view key, std::string& value, std::string_view defaultValue) {
     if (Reading()) {
-        const std::string* text = Value(key);
-        value = text ? *text : std::string(defaultValue);
+        const std::optional<std::string_view> text = Value(key);
+        value.assign(text ? *text : defaultValue);
     } else {
         FWriter->WriteString(FSection, key, value);
     }
@@ -67,7 +67,7 @@ void TbsKeyBinder::Text(std::string_view key, std::string& value, std::string_vi
 
 void TbsKeyBinder::Stretch(std::string_view key, TbsStretchKind& value) {
     if (Reading()) {
-        const std::string* text = Value(key);
+        const std::optional<std::string_view> text = Value(key);
         value = text ? ParseStretchKind(*text) : bsstFull;
     } else {
         FWriter->WriteString(FSection, key, StretchKindToStr(value));
@@ -76,7 +76,7 @@ void TbsKeyBinder::Stretch(std::string_view key, TbsStretchKind& value) {
 
 void TbsKeyBinder::Morph(std::string_view key, TbsMorphKind& value) {
     if (Reading()) {
-        const std::string* text = Value(key);
+        const std::optional<std::string_view> text = Value(key);
         value = text ? ParseMorphKind(*text) : bsmkDefault;
     } else {
         FWriter->WriteString(FSection, key, MorphKindToStr(value));
@@ -85,7 +85,7 @@ void TbsKeyBinder::Morph(std::string_view key, TbsMorphKind& value) {
 
 void TbsKeyBinder::Effect(std::string_view key, TbsInActiveEffect& value) {
     if (Reading()) {
-        const std::string* text = Value(key);
+        const std::optional<std::string_view> text = Value(key);
         value = text ? ParseInActiveEffect(*text) : bsieBrightness;
     } else {
         FWriter->WriteString(FSection, key, InActiveEffectToStr(value));
@@ -94,7 +94,7 @@ void TbsKeyBinder::Effect(std::string_view key, TbsInActiveEffect& value) {
 
 void TbsKeyBinder::Alignment(std::string_view key, TAlignment& value) {
     if (Reading()) {
-        const std::string* text = Value(key);
+        const std::optional<std::string_view> text = Value(key);
         value = text ? ParseAlignment(*text) : taCenter;
     } else {
         FWriter->WriteString(FSection, key, AlignmentToStr(value));
@@ -103,7 +103,7 @@ void TbsKeyBinder::Alignment(std::string_view key, TAlignment& value) {
 
 void TbsKeyBinder::Command(std::string_view key, TbsStdCommand& value) {
     if (Reading()) {
-        const std::string* text = Value(key);
+        const std::optional<std::string_view> text = Value(key);
         value = text ? ParseStdCommand(*text) : cmDefault;
     } else {
         FWriter->WriteString(FSection, key, StdCommandToStr(value));
@@ -120,8 +120,8 @@ void TbsKeyBinder::Font(TbsSkinFont& value, std::string_view prefix) {
             key += name;
             return Value(key);
         };
-        const std::string* text = read("fontname");
-        value.Name = text ? *text : "Tahoma";
+        std::optional<std::string_view> text = read("fontname");
+        value.Name.assign(text ? *text : "Tahoma");
         text = read("fontheight");
         value.Height = text ? StrToIntDef(*text, 13) : 13;
         text = read("fontstyle");

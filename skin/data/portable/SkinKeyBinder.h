@@ -4,6 +4,7 @@
 // never disagree about a key's name, form or order.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,8 +39,10 @@ public:
     void Font(TbsSkinFont& value, std::string_view prefix = {});
 
 private:
-    // The value of `key` in the section being read, or nullptr.
-    const std::string* Value(std::string_view key) const { return TMemIniFile::FindValue(FReadSection, key); }
+    // The value text of `key` in the section being read, if present.
+    std::optional<std::string_view> Value(std::string_view key) const {
+        return TMemIniFile::FindText(FReadSection, key);
+    }
 
     TMemIniFile* FWriter;                         // not owned; null when reading
     const TMemIniFile::TSection* FReadSection;    // not owned; found once per record, null when absent

@@ -128,12 +128,12 @@ const char* AlignmentToStr(TAlignment alignment) {
 }
 
 TPoint ReadPoint(const TMemIniFile& ini, std::string_view section, std::string_view key) {
-    const std::string* value = ini.FindValue(section, key);
+    const std::optional<std::string_view> value = ini.FindText(section, key);
     return value ? ParsePoint(*value) : TPoint{};
 }
 
 TRect ReadRect(const TMemIniFile& ini, std::string_view section, std::string_view key) {
-    const std::string* value = ini.FindValue(section, key);
+    const std::optional<std::string_view> value = ini.FindText(section, key);
     return value ? ParseRect(*value) : TRect{};
 }
 
@@ -142,27 +142,27 @@ TColor ReadColor(const TMemIniFile& ini, std::string_view section, std::string_v
 }
 
 TbsFontStyles ReadFontStyle(const TMemIniFile& ini, std::string_view section, std::string_view key) {
-    const std::string* value = ini.FindValue(section, key);
+    const std::optional<std::string_view> value = ini.FindText(section, key);
     return value ? ParseFontStyle(*value) : 0;
 }
 
 TbsStretchKind ReadStretchKind(const TMemIniFile& ini, std::string_view section, std::string_view key) {
-    const std::string* value = ini.FindValue(section, key);
+    const std::optional<std::string_view> value = ini.FindText(section, key);
     return value ? ParseStretchKind(*value) : bsstFull;
 }
 
 TbsInActiveEffect ReadInActiveEffect(const TMemIniFile& ini, std::string_view section, std::string_view key) {
-    const std::string* value = ini.FindValue(section, key);
+    const std::optional<std::string_view> value = ini.FindText(section, key);
     return value ? ParseInActiveEffect(*value) : bsieBrightness;
 }
 
 TbsMorphKind ReadMorphKind(const TMemIniFile& ini, std::string_view section, std::string_view key) {
-    const std::string* value = ini.FindValue(section, key);
+    const std::optional<std::string_view> value = ini.FindText(section, key);
     return value ? ParseMorphKind(*value) : bsmkDefault;
 }
 
 TAlignment ReadAlignment(const TMemIniFile& ini, std::string_view section, std::string_view key) {
-    const std::string* value = ini.FindValue(section, key);
+    const std::optional<std::string_view> value = ini.FindText(section, key);
     return value ? ParseAlignment(*value) : taCenter;
 }
 
