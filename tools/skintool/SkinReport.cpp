@@ -30,8 +30,9 @@ std::string Describe(const std::optional<TBmpFile>& picture) {
     if (!picture)
         return "none";
     const TBmpInfo& i = picture->Info;
+    const char* encoding = i.RunLength() ? " RLE" : i.BitFields() ? " bit fields" : "";
     return std::to_string(i.Width) + " x " + std::to_string(i.Height) + ", " + std::to_string(i.BitsPerPixel) +
-           (i.BitsPerPixel == 1 ? " bit" : " bits") + ", " + std::to_string(i.FileSize) + " bytes";
+           (i.BitsPerPixel == 1 ? " bit" : " bits") + encoding + ", " + std::to_string(i.FileSize) + " bytes";
 }
 
 // The rectangle value form: ',' ends a component, digits are appended, every

@@ -10,9 +10,6 @@ const char* const SPackageTruncated = "skin package: the data ends inside an ite
 const char* const SPackageVersion = "skin package: unsupported version (0 to 3 are read)";
 const char* const SPackageCount = "skin package: the active picture count is negative or larger than the data";
 
-// The smallest BMP file: both headers and one 4-byte row.
-constexpr std::size_t kMinBmpBytes = 14 + 40 + 4;
-
 class TReader {
 public:
     TReader(const std::uint8_t* data, std::size_t size) : FData(data), FSize(size) {}
@@ -93,7 +90,7 @@ TbsSkinPackage ReadSkinPackage(const std::uint8_t* data, std::size_t size) {
         }
     }
     std::int32_t count = in.Int32();
-    if (count < 0 || std::size_t(count) > in.Left() / kMinBmpBytes)
+    if (count < 0 || std::size_t(count) > in.Left() / MinBmpFileSize)
         throw Exception(SPackageCount);
     package.ActivePictures.reserve(std::size_t(count));  // bounded by the bytes left
     for (std::int32_t i = 0; i < count; ++i)
