@@ -4,7 +4,8 @@
 // must either load or be refused with an Exception; anything else (a crash,
 // an over-read, another exception type, a hang) is a fault. A package that
 // reads must write back to bytes that read as the same package (the empty
-// flags are written as 1 whatever nonzero value they had).
+// flags are written as 1 whatever nonzero value they had). Then every image
+// the manager prepares and the elements paint is made from it.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -16,8 +17,73 @@
 #include "skin/data/portable/SkinPackage.h"
 #include "skin/data/portable/StoredSkin.h"
 #include "skin/data/portable/ZlibStream.h"
+#include "skin/data/portable/SkinImages.h"
+#include "skin/data/portable/SkinValues.h"
+#include "skin/paint/portable/Blur.h"
+#include "skin/paint/portable/CompositionPixels.h"
+#include "skin/paint/portable/DrawHelpersGeometry.h"
 
 namespace {
+
+// What the skinned elements make from the records when they paint: every
+// control composed at its skin size and at a control's size, each glow image
+// (the glow picture with the alpha of its mask), and the blurred glow of
+// every caption. None of it may raise: painting draws less instead.
+void PaintEveryElement(const TbsSkinDefinition& definition, const std::vector<TPixelBuffer>& pictures) {
+    const int count = int(pictures.size());
+    TPixelBuffer image;
+    for (const auto& record : definition.ControlRecords) {
+        const auto* c = dynamic_cast<const TbsDataSkinCustomControl*>(record.get());
+        if (!c || !IsValidPictureIndex(c->PictureIndex, count)) continue;
+        const TPixelView picture = ViewOf(pictures[std::size_t(c->PictureIndex)]);
+        const int mode = GetSkinResizeMode(c->SkinRect, c->LeftTopPoint, c->RightTopPoint, c->LeftBottomPoint,
+                                           c->RightBottomPoint);
+        for (auto [w, h] : {std::pair{c->SkinRect.Width(), c->SkinRect.Height()}, std::pair{200, 60}}) {
+            TSkinImageParams p;
+            p.SrcRect = c->SkinRect;
+            p.SrcClient = c->ClientRect;
+            p.SrcLT = c->LeftTopPoint;
+            p.SrcRT = c->RightTopPoint;
+            p.SrcLB = c->LeftBottomPoint;
+            p.SrcRB = c->RightBottomPoint;
+            p.W = w;
+            p.H = h;
+            p.StretchLeft = c->LeftStretch;
+            p.StretchTop = c->TopStretch;
+            p.StretchRight = c->RightStretch;
+            p.StretchBottom = c->BottomStretch;
+            p.StretchCenter = c->StretchEffect;
+            p.StretchKind = c->StretchType;
+            CalcSkinGeometry(mode, p);
+            if (mode == bsrmNinePart)
+                CreateSkinImage(p, picture, image);
+            else if (mode == bsrmHorizontal)
+                CreateHSkinImage(p.SrcLT.X, p.SrcRect.Width() - p.SrcRT.X, image, p.StretchCenter, p.W, p.SrcRect,
+                                 picture);
+            else if (mode == bsrmVertical)
+                CreateVSkinImage(p.SrcLT.Y, p.SrcRect.Height() - p.SrcLB.Y, image, p.StretchCenter, p.H, p.SrcRect,
+                                 picture);
+            else if (mode == bsrmFixed) {
+                ResizePixels(image, p.W, p.H);
+                if (!image.Empty())
+                    DrawSkinBlits(ViewOf(image), picture, {TSkinBlit{p.SrcRect, Rect(0, 0, p.W, p.H), NullRect()}});
+            }
+        }
+    }
+    for (const auto& record : definition.ObjectRecords) {
+        if (IsValidPictureIndex(record->GlowLayerPictureIndex, count) &&
+            IsValidPictureIndex(record->GlowLayerMaskPictureIndex, count)) {
+            TPixelBuffer glow = pictures[std::size_t(record->GlowLayerPictureIndex)];
+            ApplyAlphaMask(glow, pictures[std::size_t(record->GlowLayerMaskPictureIndex)]);
+        }
+        if (const auto* caption = dynamic_cast<const TbsDataSkinCaption*>(record.get())) {
+            const TGlowTextGeometry g = GlowTextGeometry(caption->TextRect, bsCaptionGlowMargin);
+            ResizePixels(image, g.BitmapWidth, g.BitmapHeight);
+            BlurPixels(ViewOf(image), g.BlurRadius);
+            BlurPixels(ViewOf(image), caption->GlowSize);
+        }
+    }
+}
 
 void LoadPackage(const std::uint8_t* data, std::size_t size) {
     TbsSkinPackage package = ReadSkinPackage(data, size);
@@ -35,6 +101,7 @@ void LoadPackage(const std::uint8_t* data, std::size_t size) {
             (*main)->Decode();
     TbsSkinDefinition definition;
     definition.LoadFromIni(TMemIniFile(package.Definition), pictures);
+    PaintEveryElement(definition, pictures);
 }
 
 }  // namespace
