@@ -19,6 +19,7 @@
 #include "skin/paint/portable/EffectPixelsRgb.h"
 #include "skin/paint/portable/MaskRegionData.h"
 #include "tests/portable/AllocationMeter.h"
+#include "tests/support/NinePartSkin.h"
 
 namespace {
 
@@ -86,20 +87,10 @@ TEST(RectangleSides, SaturateInsteadOfOverflowing) {
 }
 
 TEST(CompositionBounds, AnImageLargerThanAPictureMayBeIsLeftEmptyAndDrawsNothing) {
-    TPixelBuffer picture(8, 8, 0xFF123456u);
+    TPixelBuffer picture(30, 20, 0xFF123456u);
     TAllocationMeter meter;
     TPixelBuffer image(4, 4, 7);
-    TSkinImageParams p;
-    p.SrcRect = Rect(0, 0, 8, 8);
-    p.SrcClient = Rect(1, 1, 7, 7);
-    p.SrcLT = Point(1, 1);
-    p.SrcRT = Point(7, 1);
-    p.SrcLB = Point(1, 7);
-    p.SrcRB = Point(7, 7);
-    p.W = 65536;
-    p.H = 65536;
-    CalcSkinGeometry(bsrmNinePart, p);
-    CreateSkinImage(p, ViewOf(picture), image);
+    CreateSkinImage(NinePartSkin(65536, 65536), ViewOf(picture), image);
     EXPECT_TRUE(image.Empty());
     CreateHSkinImage(1, 1, image, false, 2000000000, Rect(0, 0, 8, 8), ViewOf(picture));
     EXPECT_TRUE(image.Empty());
