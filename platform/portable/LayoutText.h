@@ -12,10 +12,10 @@
 //     BorderIcons = []                        set of identifiers
 //     Items = ("0", "00", "1")                list of strings
 //     Picture.Data = picture("TJPEGImage", resource("TABLEJPG"))
-//     Skins = <                               collection: items in order, each
-//       item { Name = "Dark" Skin = hex("03000000...") }   with its own
-//       item { Description = "light" }        properties (any value form,
-//     >                                       collections too); <> is empty
+//     Skins = <                               collection of items, in order,
+//       item { Name = "Dark" }                each with its own properties
+//       item { Skin = hex("0300...") }        (any value form, collections
+//     >                                       too); "<>" is an empty one
 //     Label1: TLabel {                        nested component; its container
 //       Caption = "Bakiyeniz:"                (parent) is the enclosing one
 //     }
