@@ -48,7 +48,7 @@ double BatchNs(F& f, int perBatch) {
     return std::chrono::duration<double, std::nano>(Clock::now() - start).count() / perBatch;
 }
 
-constexpr int Rounds = 25;  // batches of each; the fastest counts
+constexpr int Rounds = 40;  // batches of each; the fastest counts
 
 // Times subject and baseline in alternating batches, so that both meet the
 // same state of a shared machine.
@@ -131,11 +131,24 @@ TRgbBuffer FrameMask() {
     return mask;
 }
 
+// Runs f for about a quarter of a second. A processor that was idle runs
+// slowly for a while after waking, and more so for computing than for
+// copying: the first figures would be worse than any later ones.
+template <typename F>
+void WarmUp(F&& f) {
+    const auto end = Clock::now() + std::chrono::milliseconds(250);
+    while (Clock::now() < end) f();
+}
+
 // Times one composition against copying its image's bytes; prints the line
 // and returns whether the ratio is within the bound.
 bool Composition(const char* what, const TSkinImageParams& p, const TPixelView& skin, double bound) {
     TPixelBuffer image;
     TCopy copy(std::size_t(p.W) * std::size_t(p.H) * 4);
+    WarmUp([&] {
+        CreateSkinImage(p, skin, image);
+        copy();
+    });
     const TTimes t = MeasurePair([&] { CreateSkinImage(p, skin, image); }, copy, 20);
     std::printf("CreateSkinImage %dx%d, %s: %.1f us, memcpy %.1f us, ratio %.2f (bound %g)\n", p.W, p.H, what,
                 t.Subject / 1000, t.Baseline / 1000, t.Ratio(), bound);
