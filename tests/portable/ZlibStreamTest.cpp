@@ -112,6 +112,30 @@ TEST(ZlibStream, TruncatedStreamRaisesCompressionErrorAtEveryCut) {
     }
 }
 
+// The whole-buffer helpers hand zlib the whole source at once, the stream
+// 4096 bytes at a time by default: any piece size gives the same bytes and
+// finds the same cuts, trailer included.
+TEST(ZlibStream, AnyPieceSizeGivesTheSameBytesAndCatchesTheSameCuts) {
+    Bytes data = SampleData(20000);
+    Bytes packed = CompressBytes(data.data(), data.size());
+    auto inflateAll = [&](std::size_t size, std::size_t pieceSize) {
+        TbsDecompressionStream stream(packed.data(), size, pieceSize);
+        Bytes out(data.size() + 1);
+        out.resize(stream.Read(out.data(), out.size()));
+        return out;
+    };
+    for (std::size_t pieceSize : {std::size_t(0), std::size_t(1), std::size_t(7), TbsDecompressionStream::PieceSize,
+                                  packed.size(), std::size_t(-1)}) {
+        EXPECT_EQ(inflateAll(packed.size(), pieceSize), data) << "pieces of " << pieceSize;
+        for (std::size_t cut : {packed.size() / 3, packed.size() - 4, packed.size() - 1})
+            EXPECT_EQ(ErrorOf([&] { inflateAll(cut, pieceSize); }), "compression error")
+                << "pieces of " << pieceSize << ", cut at " << cut;
+    }
+    const TInflatedBytes whole = DecompressToBuffer(packed.data(), packed.size());
+    EXPECT_EQ(Bytes(whole.Data.get(), whole.Data.get() + whole.Size), data);
+    EXPECT_EQ(ErrorOf([&] { DecompressToBuffer(packed.data(), packed.size() - 1); }), "compression error");
+}
+
 TEST(ZlibStream, WrongChecksumOrCorruptDataRaisesCompressionError) {
     Bytes data = SampleData(5000);
     Bytes packed = CompressBytes(data.data(), data.size());

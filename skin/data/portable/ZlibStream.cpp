@@ -112,11 +112,14 @@ std::uint64_t TbsCompressionStream::BytesIn() const {
 struct TbsDecompressionStream::TState {
     z_stream Z{};
     bool Initialised = false;
-    std::uint8_t Piece[PieceSize];
 };
 
-TbsDecompressionStream::TbsDecompressionStream(const std::uint8_t* source, std::size_t size)
-    : FState(std::make_unique<TState>()), FSource(source), FSourceSize(source ? size : 0) {
+TbsDecompressionStream::TbsDecompressionStream(const std::uint8_t* source, std::size_t size, std::size_t pieceSize)
+    : FState(std::make_unique<TState>()),
+      FSource(source),
+      FSourceSize(source ? size : 0),
+      // zlib counts its input in 32 bits
+      FPieceSize(std::clamp<std::size_t>(pieceSize, 1, std::size_t(1) << 30)) {
     Restart();
 }
 
@@ -147,11 +150,10 @@ std::size_t TbsDecompressionStream::Read(void* buffer, std::size_t count) {
         if (z.avail_in == 0) {
             if (FSourcePos >= FSourceSize)
                 throw Exception(SCompressionError);  // the source ends inside the zlib stream
-            std::size_t piece = std::min(PieceSize, FSourceSize - FSourcePos);
-            std::memcpy(FState->Piece, FSource + FSourcePos, piece);
-            FSourcePos += piece;
-            z.next_in = FState->Piece;
+            const std::size_t piece = std::min(FPieceSize, FSourceSize - FSourcePos);
+            z.next_in = const_cast<Bytef*>(FSource + FSourcePos);  // zlib only reads it
             z.avail_in = uInt(piece);
+            FSourcePos += piece;
         }
         uInt room = uInt(std::min<std::size_t>(count - produced, 1u << 30));
         z.next_out = out + produced;
@@ -237,8 +239,10 @@ std::size_t InflateAll(TbsDecompressionStream& stream, std::uint8_t* buffer, std
 
 }  // namespace
 
+// The whole-buffer helpers hand zlib the whole source at once: at the end
+// of every piece, inflate leaves its fast loop for a slow one.
 std::vector<std::uint8_t> DecompressBytes(const std::uint8_t* data, std::size_t size, std::size_t maxSize) {
-    TbsDecompressionStream stream(data, size);
+    TbsDecompressionStream stream(data, size, size);
     std::vector<std::uint8_t> out(FirstOutputGuess(size, maxSize));
     std::size_t used = InflateAll(stream, out.data(), out.size(), maxSize, [&](std::size_t capacity) {
         out.resize(capacity);
@@ -249,7 +253,7 @@ std::vector<std::uint8_t> DecompressBytes(const std::uint8_t* data, std::size_t 
 }
 
 TInflatedBytes DecompressToBuffer(const std::uint8_t* data, std::size_t size, std::size_t maxSize) {
-    TbsDecompressionStream stream(data, size);
+    TbsDecompressionStream stream(data, size, size);
     std::size_t capacity = FirstOutputGuess(size, maxSize);
     TInflatedBytes out;
     out.Data = std::make_unique_for_overwrite<std::uint8_t[]>(capacity);

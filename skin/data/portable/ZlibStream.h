@@ -52,16 +52,17 @@ private:
     void Drain(int flush);
 };
 
-// Inflates a zlib stream held in memory, taking its source in 4096-byte
-// pieces. Read returns the bytes produced, fewer than asked only at the end
-// of the stream, 0 once it is exhausted. A source that ends before the zlib
-// stream does, corrupt data and a wrong Adler-32 trailer all raise
-// "compression error".
+// Inflates a zlib stream held in memory, handing zlib its source in pieces
+// of pieceSize bytes (4096 unless said otherwise). Read returns the bytes
+// produced, fewer than asked only at the end of the stream, 0 once it is
+// exhausted. A source that ends before the zlib stream does, corrupt data
+// and a wrong Adler-32 trailer all raise "compression error".
 class TbsDecompressionStream {
 public:
-    static constexpr std::size_t PieceSize = 4096;  // bytes taken from the source at a time
+    static constexpr std::size_t PieceSize = 4096;  // bytes handed to zlib at a time, by default
 
-    TbsDecompressionStream(const std::uint8_t* source, std::size_t size);  // source not owned
+    // source not owned; pieceSize 0 is taken as 1
+    TbsDecompressionStream(const std::uint8_t* source, std::size_t size, std::size_t pieceSize = PieceSize);
     ~TbsDecompressionStream();
     TbsDecompressionStream(const TbsDecompressionStream&) = delete;
     TbsDecompressionStream& operator=(const TbsDecompressionStream&) = delete;
@@ -79,6 +80,7 @@ private:
     std::unique_ptr<TState> FState;
     const std::uint8_t* FSource;  // not owned
     std::size_t FSourceSize;
+    std::size_t FPieceSize;
     std::size_t FSourcePos = 0;
     std::uint64_t FPosition = 0;  // bytes produced since the start
     bool FEnded = false;
