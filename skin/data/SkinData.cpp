@@ -42,11 +42,17 @@ void TbsSkinData::SetSkinIndex(int value) {
     LoadCompressedStoredSkin(&FSkinList->GetSkins().GetItem(value).GetSkin());
 }
 
-void TbsSkinData::SetResourceStrData(TComponent* value) {
+void TbsSkinData::SetResourceStrData(TbsResourceStrData* value) {
     if (FResourceStrData) FResourceStrData->RemoveFreeNotification(this);
     FResourceStrData = value;
     if (value) value->FreeNotification(this);
     FCore.AnnounceResourceStrings();
+}
+
+static_assert(DefaultFontCharSet == DEFAULT_CHARSET);
+
+int TbsSkinData::GetCharSet() const {
+    return FResourceStrData ? FResourceStrData->GetCharSet() : DefaultFontCharSet;
 }
 
 void TbsSkinData::SetSkinnableForm(bool value) {
@@ -108,23 +114,26 @@ void TbsSkinData::BroadcastSkinMessage(unsigned message, bool lastToFirst) {
 }
 
 void RegisterSkinDataClasses(TClassRegistry& registry) {
+    if (registry.Find("TbsSkinData")) return;
     RegisterStoredSkinClasses(registry);
-    TClassBuilder<TbsSkinData>(registry, "TbsSkinData", "TComponent")
+    RegisterResourceStrDataClass(registry);
+    using T = TbsSkinData;
+    TClassBuilder<T>(registry, "TbsSkinData", "TComponent")
         .Creatable()
-        .Ref("CompressedStoredSkin", &TbsSkinData::SetCompressedStoredSkin)
-        .Ref("SkinList", &TbsSkinData::SetSkinList)
-        .Int("SkinIndex", &TbsSkinData::SetSkinIndex)
-        .Ref("ResourceStrData", &TbsSkinData::SetResourceStrData)
-        .Bool("SkinnableForm", &TbsSkinData::SetSkinnableForm)
-        .Bool("AnimationForAllWindows", &TbsSkinData::SetAnimationForAllWindows)
-        .Bool("EnableSkinEffects", &TbsSkinData::SetEnableSkinEffects)
-        .Bool("ShowButtonGlowFrames", &TbsSkinData::SetShowButtonGlowFrames)
-        .Bool("ShowCaptionButtonGlowFrames", &TbsSkinData::SetShowCaptionButtonGlowFrames)
-        .Bool("ShowLayeredBorders", &TbsSkinData::SetShowLayeredBorders)
-        .Bool("AeroBlurEnabled", &TbsSkinData::SetAeroBlurEnabled)
-        .Bool("DlgTreeViewDrawSkin", &TbsSkinData::SetDlgTreeViewDrawSkin)
-        .Bool("DlgListViewDrawSkin", &TbsSkinData::SetDlgListViewDrawSkin)
-        .Str("DlgTreeViewItemSkinDataName", &TbsSkinData::SetDlgTreeViewItemSkinDataName)
-        .Str("DlgListViewItemSkinDataName", &TbsSkinData::SetDlgListViewItemSkinDataName)
-        .Event("OnLoadData", &TbsSkinData::SetOnLoadData);
+        .Ref("CompressedStoredSkin", &T::GetCompressedStoredSkin, &T::SetCompressedStoredSkin)
+        .Ref("SkinList", &T::GetSkinList, &T::SetSkinList)
+        .Int("SkinIndex", &T::GetSkinIndex, &T::SetSkinIndex)
+        .Ref("ResourceStrData", &T::GetResourceStrData, &T::SetResourceStrData)
+        .Bool("SkinnableForm", &T::GetSkinnableForm, &T::SetSkinnableForm)
+        .Bool("AnimationForAllWindows", &T::GetAnimationForAllWindows, &T::SetAnimationForAllWindows)
+        .Bool("EnableSkinEffects", &T::GetEnableSkinEffects, &T::SetEnableSkinEffects)
+        .Bool("ShowButtonGlowFrames", &T::GetShowButtonGlowFrames, &T::SetShowButtonGlowFrames)
+        .Bool("ShowCaptionButtonGlowFrames", &T::GetShowCaptionButtonGlowFrames, &T::SetShowCaptionButtonGlowFrames)
+        .Bool("ShowLayeredBorders", &T::GetShowLayeredBorders, &T::SetShowLayeredBorders)
+        .Bool("AeroBlurEnabled", &T::GetAeroBlurEnabled, &T::SetAeroBlurEnabled)
+        .Bool("DlgTreeViewDrawSkin", &T::GetDlgTreeViewDrawSkin, &T::SetDlgTreeViewDrawSkin)
+        .Bool("DlgListViewDrawSkin", &T::GetDlgListViewDrawSkin, &T::SetDlgListViewDrawSkin)
+        .Str("DlgTreeViewItemSkinDataName", &T::GetDlgTreeViewItemSkinDataName, &T::SetDlgTreeViewItemSkinDataName)
+        .Str("DlgListViewItemSkinDataName", &T::GetDlgListViewItemSkinDataName, &T::SetDlgListViewItemSkinDataName)
+        .Event("OnLoadData", &T::SetOnLoadData);
 }

@@ -15,6 +15,7 @@
 
 #include "platform/portable/ClassRegistry.h"
 #include "platform/portable/Component.h"
+#include "skin/data/portable/ResourceStrData.h"
 #include "skin/data/portable/SkinDataCore.h"
 #include "skin/data/portable/StoredSkinComponents.h"
 
@@ -38,9 +39,14 @@ public:
     // Without a list only stored; with one only 0 to count-1 is taken, and
     // that item's skin is loaded.
     void SetSkinIndex(int value);
-    // The component holding the library's texts; setting it announces them.
-    TComponent* GetResourceStrData() const { return FResourceStrData; }
-    void SetResourceStrData(TComponent* value);
+    // The component holding the library's texts; setting it (also to none)
+    // announces them with WM_RESOURCESTRINGSCHANGED, also while the layout
+    // loads.
+    TbsResourceStrData* GetResourceStrData() const { return FResourceStrData; }
+    void SetResourceStrData(TbsResourceStrData* value);
+    // The character set of the skinned controls' fonts: the texts
+    // component's CharSet, DEFAULT_CHARSET without one.
+    int GetCharSet() const;
 
     bool GetSkinnableForm() const { return FCore.GetSkinnableForm(); }
     void SetSkinnableForm(bool value);
@@ -48,13 +54,21 @@ public:
     void SetShowLayeredBorders(bool value);
     bool GetAeroBlurEnabled() const { return FCore.GetAeroBlurEnabled(); }
     void SetAeroBlurEnabled(bool value);
+    bool GetAnimationForAllWindows() const { return FCore.AnimationForAllWindows; }
     void SetAnimationForAllWindows(bool value) { FCore.AnimationForAllWindows = value; }
+    bool GetEnableSkinEffects() const { return FCore.EnableSkinEffects; }
     void SetEnableSkinEffects(bool value) { FCore.EnableSkinEffects = value; }
+    bool GetShowButtonGlowFrames() const { return FCore.ShowButtonGlowFrames; }
     void SetShowButtonGlowFrames(bool value) { FCore.ShowButtonGlowFrames = value; }
+    bool GetShowCaptionButtonGlowFrames() const { return FCore.ShowCaptionButtonGlowFrames; }
     void SetShowCaptionButtonGlowFrames(bool value) { FCore.ShowCaptionButtonGlowFrames = value; }
+    bool GetDlgTreeViewDrawSkin() const { return FCore.DlgTreeViewDrawSkin; }
     void SetDlgTreeViewDrawSkin(bool value) { FCore.DlgTreeViewDrawSkin = value; }
+    bool GetDlgListViewDrawSkin() const { return FCore.DlgListViewDrawSkin; }
     void SetDlgListViewDrawSkin(bool value) { FCore.DlgListViewDrawSkin = value; }
+    const std::string& GetDlgTreeViewItemSkinDataName() const { return FCore.DlgTreeViewItemSkinDataName; }
     void SetDlgTreeViewItemSkinDataName(const std::string& value) { FCore.DlgTreeViewItemSkinDataName = value; }
+    const std::string& GetDlgListViewItemSkinDataName() const { return FCore.DlgListViewItemSkinDataName; }
     void SetDlgListViewItemSkinDataName(const std::string& value) { FCore.DlgListViewItemSkinDataName = value; }
     void SetOnLoadData(TNotifyEvent value) { FOnLoadData = std::move(value); }
 
@@ -81,11 +95,12 @@ private:
     TbsSkinDataCore FCore{*this};
     TbsCompressedStoredSkin* FCompressedStoredSkin = nullptr;  // not owned
     TbsCompressedSkinList* FSkinList = nullptr;                // not owned
-    TComponent* FResourceStrData = nullptr;                    // not owned
+    TbsResourceStrData* FResourceStrData = nullptr;            // not owned
     int FSkinIndex = 0;
     TNotifyEvent FOnLoadData;
 };
 
-// Registers TbsSkinData (and the stored skin components) with the
-// properties a layout may set.
+// Registers TbsSkinData, the stored skin components and TbsResourceStrData
+// with the properties a layout may set (and, but for OnLoadData, the writer
+// writes back); a registry that has them already is left as it is.
 void RegisterSkinDataClasses(TClassRegistry& registry);

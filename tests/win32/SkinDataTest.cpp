@@ -9,6 +9,8 @@
 #include "platform/Forms.h"
 #include "platform/portable/AppMessages.h"
 #include "platform/portable/Exception.h"
+#include "platform/portable/LayoutReader.h"
+#include "platform/portable/LayoutText.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/portable/BmpFile.h"
 
@@ -25,6 +27,15 @@ struct TReceived {
 std::vector<TReceived> gReceived;
 const TbsSkinData* gManager = nullptr;  // not owned
 
+// Every skin message, from whichever manager sent it (a layout creates its
+// own manager).
+struct TSent {
+    int Form;
+    unsigned Message;
+    WPARAM Sender;
+};
+std::vector<TSent> gSent;
+
 // A form that records the skin messages it receives, with the manager's
 // state at that moment.
 class TRecordingForm : public TForm {
@@ -33,6 +44,7 @@ public:
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        if (AppMessageName(msg) && lParam == SkinMessageTag) gSent.push_back({FId, msg, wParam});
         if (AppMessageName(msg) && gManager && wParam == reinterpret_cast<WPARAM>(gManager)) {
             EXPECT_EQ(lParam, SkinMessageTag);
             gReceived.push_back({FId, msg, gManager->GetEmpty(), gManager->GetChanging()});
@@ -57,6 +69,7 @@ class SkinDataMessages : public testing::Test {
 protected:
     void SetUp() override {
         gReceived.clear();
+        gSent.clear();
         First = std::make_unique<TRecordingForm>(nullptr, 1);
         Second = std::make_unique<TRecordingForm>(nullptr, 2);
         First->HandleNeeded();
@@ -75,6 +88,24 @@ protected:
         for (const TReceived& r : gReceived)
             if (r.Form == form) messages.push_back(r.Message);
         return messages;
+    }
+    // The skin messages a manager sent to a form, in order.
+    static std::vector<unsigned> SentBy(const TbsSkinData* manager, int form) {
+        std::vector<unsigned> messages;
+        for (const TSent& s : gSent)
+            if (s.Form == form && s.Sender == reinterpret_cast<WPARAM>(manager)) messages.push_back(s.Message);
+        return messages;
+    }
+    // Reads a layout into the first form, with the skin data classes.
+    void ReadIntoFirst(const std::string& text) {
+        static TClassRegistry classes;
+        if (!classes.Find("TForm")) {
+            TClassBuilder<TComponent>(classes, "TComponent", "");
+            TClassBuilder<TForm>(classes, "TForm", "TComponent");
+            RegisterSkinDataClasses(classes);
+            RegisterSkinDataClasses(classes);  // a second registration leaves the registry as it is
+        }
+        ReadLayout(*First, ParseLayoutText(text, nullptr), classes);
     }
 
     std::unique_ptr<TRecordingForm> First, Second;
@@ -151,6 +182,75 @@ TEST_F(SkinDataMessages, RemovedStoredSkinIsForgotten) {
     Manager->SetCompressedStoredSkin(Stored);
     delete Stored;
     EXPECT_EQ(Manager->GetCompressedStoredSkin(), nullptr);
+}
+
+std::string Hex(const std::vector<std::uint8_t>& bytes) {
+    static const char kDigits[] = "0123456789abcdef";
+    std::string s;
+    for (std::uint8_t b : bytes) {
+        s += kDigits[b >> 4];
+        s += kDigits[b & 15];
+    }
+    return s;
+}
+
+TEST_F(SkinDataMessages, LayoutSkinListLoadsTheChosenItemOnceItsReferenceResolves) {
+    const std::string edit = Hex(MakeSkinFileImage(Compressed("[SKINCONTROLS]\ncount=1\n0=edit:edit\n")));
+    const std::string button = Hex(MakeSkinFileImage(Compressed("[SKINCONTROLS]\ncount=1\n0=button:button\n")));
+    // The manager comes first: its SkinList names a component read after it.
+    ReadIntoFirst("F: TForm {\n"
+                  "  bsSkinData1: TbsSkinData { SkinIndex = 1 SkinList = list }\n"
+                  "  list: TbsCompressedSkinList {\n"
+                  "    Skins = < item { Skin = hex(\"" + edit + "\") } item { Skin = hex(\"" + button + "\") } >\n"
+                  "  }\n"
+                  "}\n");
+    auto* manager = dynamic_cast<TbsSkinData*>(First->FindComponent("bsSkinData1"));
+    auto* list = dynamic_cast<TbsCompressedSkinList*>(First->FindComponent("list"));
+    ASSERT_NE(manager, nullptr);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(manager->GetSkinList(), list);
+    EXPECT_EQ(manager->GetSkinIndex(), 1);
+    EXPECT_FALSE(manager->GetEmpty());
+    EXPECT_EQ(manager->FindSkinControlRecord("button"), 0);  // item 1's skin
+    EXPECT_EQ(manager->FindSkinControlRecord("edit"), -1);
+    const std::vector<unsigned> oneLoad = {WM_SKINCHANGEBEGIN, WM_SKINLOADED, WM_SKINCHANGEEND};
+    EXPECT_EQ(SentBy(manager, 1), oneLoad);
+    EXPECT_EQ(SentBy(manager, 2), oneLoad);
+}
+
+TEST_F(SkinDataMessages, LayoutResourceStringsAreAnnouncedAndGiveTheCharSetUntilRemoved) {
+    EXPECT_EQ(Manager->GetCharSet(), DEFAULT_CHARSET);  // without a texts component
+    ReadIntoFirst(R"(F: TForm {
+          bsSkinData1: TbsSkinData { ResourceStrData = texts }
+          texts: TbsResourceStrData { ResStrings = ("MI_CLOSE=Kapat") CharSet = TURKISH_CHARSET }
+        })");
+    auto* manager = dynamic_cast<TbsSkinData*>(First->FindComponent("bsSkinData1"));
+    auto* texts = dynamic_cast<TbsResourceStrData*>(First->FindComponent("texts"));
+    ASSERT_NE(manager, nullptr);
+    ASSERT_NE(texts, nullptr);
+    EXPECT_EQ(manager->GetResourceStrData(), texts);
+    EXPECT_EQ(manager->GetResourceStrData()->GetResStr("MI_CLOSE"), "Kapat");
+    EXPECT_EQ(SentBy(manager, 1), std::vector<unsigned>{WM_RESOURCESTRINGSCHANGED});
+    EXPECT_EQ(SentBy(manager, 2), std::vector<unsigned>{WM_RESOURCESTRINGSCHANGED});
+    EXPECT_EQ(manager->GetCharSet(), TURKISH_CHARSET);
+    texts->SetCharSet(RUSSIAN_CHARSET);
+    EXPECT_EQ(manager->GetCharSet(), RUSSIAN_CHARSET);
+
+    delete texts;
+    EXPECT_EQ(manager->GetResourceStrData(), nullptr);
+    EXPECT_EQ(manager->GetCharSet(), DEFAULT_CHARSET);
+}
+
+TEST_F(SkinDataMessages, LayoutRefusesAResourceStrDataOfAnotherClass) {
+    try {
+        ReadIntoFirst("F: TForm {\n bsSkinData1: TbsSkinData {\n ResourceStrData = list }\n list: TbsCompressedSkinList { } }");
+        FAIL() << "a skin list was taken for the texts";
+    } catch (const Exception& e) {
+        EXPECT_NE(std::string(e.what()).find("property \"ResourceStrData\", line 3: component list is of the wrong class"),
+                  std::string::npos)
+            << e.what();
+    }
+    EXPECT_TRUE(gSent.empty());
 }
 
 TEST(SkinListIndex, OutOfRangeIndexIsIgnoredWithAList) {
