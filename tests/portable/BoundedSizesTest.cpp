@@ -14,11 +14,13 @@
 #include "platform/portable/Types.h"
 #include "skin/data/portable/BmpFile.h"
 #include "skin/data/portable/SkinDataCore.h"
+#include "skin/data/portable/SkinPackage.h"
 #include "skin/data/portable/StoredSkin.h"
 #include "skin/paint/portable/CompositionPixels.h"
 #include "skin/paint/portable/EffectPixelsRgb.h"
 #include "skin/paint/portable/MaskRegionData.h"
 #include "tests/portable/AllocationMeter.h"
+#include "tests/support/BmpBuilder.h"
 #include "tests/support/NinePartSkin.h"
 
 namespace {
@@ -136,6 +138,38 @@ std::vector<std::uint8_t> HugeRectanglesSkin(const std::vector<std::string>& rec
              rects[i] + "\r\ndownrect=" + rects[i] + "\r\nrestorerect=0,0,4,4\r\ncommand=cmclose\r\n";
     package.Definition = d;
     return CompressSkinPackage(package);
+}
+
+// An 8192 x 8192 RLE8 picture (64 M pixels) stored in a few bytes: the
+// stream only marks its end, leaving every pixel at index 0.
+std::vector<std::uint8_t> HugeRlePicture() {
+    bmptest::TBmpLayout l;
+    l.Width = 8192;
+    l.Height = 8192;
+    l.Bits = 8;
+    l.Compression = 1;  // RLE8
+    l.Palette = {0x00112233u};
+    l.ColorsUsed = 1;
+    l.Pixels = {0, 1};  // end of bitmap
+    return bmptest::BuildBmp(l);
+}
+
+TEST(HugeSkinPictures, PicturesThatTogetherDecodeToMoreThanASkinMayBeAreRefusedAtRead) {
+    const std::vector<std::uint8_t> bmp = HugeRlePicture();
+    TbsSkinPackage package;
+    package.ActivePictures.push_back(ReadBmpFile(bmp.data(), bmp.size()));
+    std::vector<std::uint8_t> raw = WriteSkinPackage(package);
+    EXPECT_EQ(ReadSkinPackage(raw.data(), raw.size()).ActivePictures.size(), 1u);  // one is allowed
+    package.ActivePictures.push_back(package.ActivePictures[0]);
+    raw = WriteSkinPackage(package);
+    TAllocationMeter meter;
+    try {
+        ReadSkinPackage(raw.data(), raw.size());
+        ADD_FAILURE() << "two 64 M pixel pictures were read";
+    } catch (const Exception& e) {
+        EXPECT_EQ(std::string(e.what()), "skin package: its pictures together are larger than a skin may be");
+    }
+    EXPECT_LT(meter.PeakBytes(), 1u << 20);
 }
 
 class NullTarget : public TbsSkinMessageTarget {

@@ -9,6 +9,7 @@ namespace {
 const char* const SPackageTruncated = "skin package: the data ends inside an item";
 const char* const SPackageVersion = "skin package: unsupported version (0 to 3 are read)";
 const char* const SPackageCount = "skin package: the active picture count is negative or larger than the data";
+const char* const SPackagePixels = "skin package: its pictures together are larger than a skin may be";
 
 class TReader {
 public:
@@ -95,6 +96,14 @@ TbsSkinPackage ReadSkinPackage(const std::uint8_t* data, std::size_t size) {
     package.ActivePictures.reserve(std::size_t(count));  // bounded by the bytes left
     for (std::int32_t i = 0; i < count; ++i)
         package.ActivePictures.push_back(in.Bmp());
+    // Compressed pictures claim their sizes cheaply (a 60-byte RLE file can
+    // decode to 64 M pixels): bound what the whole skin decodes to.
+    std::uint64_t pixels = 0;
+    const auto add = [&pixels](const TBmpFile& file) { pixels += std::uint64_t(file.Info.Width) * file.Info.Height; };
+    for (const auto* main : {&package.MainPicture, &package.InactivePicture, &package.MaskPicture})
+        if (*main) add(**main);
+    for (const TBmpFile& file : package.ActivePictures) add(file);
+    if (pixels > MaxSkinPixels) throw Exception(SPackagePixels);
     package.Definition = in.Rest();
     return package;
 }

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/portable/PixelBuffer.h"
 #include "skin/data/portable/BmpFile.h"
 
 constexpr std::int32_t SkinPackageVersion = 3;     // the version written
@@ -34,10 +35,15 @@ struct TbsSkinPackage {
     std::string Definition;                   // the skin definition text, byte for byte
 };
 
+// What all the pictures of one skin may decode to together: as much as one
+// picture may be (256 MB of 32-bit pixels).
+constexpr std::uint64_t MaxSkinPixels = MaxPixelCount;
+
 // Reads a decompressed package. Raises an Exception naming the fault for a
 // version outside 0 to 3, a negative active picture count or one larger than
-// the bytes left could hold, a malformed BMP file, and data that ends inside
-// an item. Nothing is allocated beyond what the bytes present can fill.
+// the bytes left could hold, a malformed BMP file, pictures that together
+// are larger than MaxSkinPixels, and data that ends inside an item. Nothing
+// is allocated beyond what the bytes present can fill.
 TbsSkinPackage ReadSkinPackage(const std::uint8_t* data, std::size_t size);
 
 // Writes a package of version 3 (the discarded pictures of a version-2
