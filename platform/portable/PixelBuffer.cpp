@@ -12,3 +12,14 @@ TPixelBuffer::TPixelBuffer(int width, int height, std::uint32_t fill) {
     Width = width;
     Height = height;
 }
+
+TPixelBuffer TPixelBuffer::Unfilled(int width, int height) {
+    const std::optional<std::size_t> count = PixelCountFor(width, height);
+    if (!count) throw Exception(SPixelBufferTooLarge);
+    TPixelBuffer buffer;
+    if (*count == 0) return buffer;
+    buffer.Pixels.resize(*count);  // default-initialised by the pixel allocator: left unset
+    buffer.Width = width;
+    buffer.Height = height;
+    return buffer;
+}

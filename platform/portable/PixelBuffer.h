@@ -18,6 +18,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/portable/PixelMemory.h"
+
 constexpr int MaxPixelSide = 32767;                  // pixels
 constexpr std::uint64_t MaxPixelCount = 1ull << 26;  // 64 M pixels
 
@@ -48,13 +50,18 @@ extern const char* const SPixelBufferTooLarge;
 struct TPixelBuffer {
     int Width = 0;
     int Height = 0;
-    std::vector<std::uint32_t> Pixels;  // Width * Height, top row first
+    std::vector<std::uint32_t, TPixelAllocator<std::uint32_t>> Pixels;  // Width * Height, top row first
 
     TPixelBuffer() = default;
     // Sides of 0 or less give an empty buffer. Raises Exception
     // (SPixelBufferTooLarge) when the size is out of bounds, before
     // allocating anything.
     TPixelBuffer(int width, int height, std::uint32_t fill = 0);
+
+    // A buffer whose pixels are left unset, for a caller that writes every
+    // one of them (a decoder): it saves a pass over the memory. Checked as
+    // the constructor is.
+    static TPixelBuffer Unfilled(int width, int height);
 
     bool Empty() const { return Width <= 0 || Height <= 0; }
     std::uint32_t* Row(int y) { return Pixels.data() + std::size_t(y) * std::size_t(Width); }
