@@ -95,6 +95,17 @@ constexpr std::size_t MinBmpFileSize = 30;
 // cut short.
 TBmpInfo ReadBmpInfo(const std::uint8_t* data, std::size_t size);
 
+// The bytes at the start of a BMP file that hold every header field: the
+// file header, the longest information header and four masks after it.
+constexpr std::size_t BmpHeadBytes = 14 + 124 + 16;
+
+// For a reader that has only the start of a file: the checks of ReadBmpInfo
+// on the headers, from the first min(FileSize, BmpHeadBytes) bytes of the
+// file or more (headSize; fewer raise "truncated"). Run-length data is not
+// walked, and the rest of the file is taken to be there: the caller checks
+// that the bytes arrive.
+TBmpInfo ReadBmpHeaders(const std::uint8_t* head, std::size_t headSize);
+
 // Decodes the pixels of a file already checked by ReadBmpInfo into a
 // top-down 32-bit buffer; it reads no byte past info.FileSize.
 //  - Colour tables and 24 bits give alpha 0 (as when a 24-bit picture is
@@ -110,6 +121,25 @@ TBmpInfo ReadBmpInfo(const std::uint8_t* data, std::size_t size);
 //    writes (skipped by a delta, an early end of line or end of bitmap) keep
 //    colour table index 0.
 TPixelBuffer DecodeBmp(const std::uint8_t* data, const TBmpInfo& info);
+
+// Decodes the rows of an uncompressed file as they arrive, for a reader
+// that streams the file rather than holding it whole; DecodeBmp decodes
+// through it too.
+class TBmpRowDecoder {
+public:
+    // info from ReadBmpInfo or ReadBmpHeaders, not run-length; head holds
+    // the file's bytes up to the end of its colour table at least.
+    TBmpRowDecoder(const TBmpInfo& info, const std::uint8_t* head);
+
+    // Decodes count rows of info.RowBytes bytes each, the first of them the
+    // file's row fileRow (0 is the first row in the file), into out, a
+    // buffer of the picture's size.
+    void Decode(const std::uint8_t* rows, int fileRow, int count, TPixelBuffer& out) const;
+
+private:
+    TBmpInfo FInfo;
+    std::uint32_t FPalette[256] = {};  // entries past the colour table stay black
+};
 
 // A BMP file kept byte for byte, so that a package can write it back
 // unchanged, with the facts of its headers.

@@ -1,6 +1,7 @@
 // ReadBmpInfo: the file and information headers, the bit-field masks, the
 // colour table's place and the extent of the pixel data, each checked
 // against the bytes present.
+#include <algorithm>
 #include <bit>
 
 #include "platform/portable/Exception.h"
@@ -95,7 +96,11 @@ void CheckCompression(const TBmpInfo& info) {
 
 }  // namespace
 
-TBmpInfo ReadBmpInfo(const std::uint8_t* data, std::size_t size) {
+namespace {
+
+// Every check of ReadBmpInfo but the walk through run-length data. Reads
+// no byte past the first min(FileSize, BmpHeadBytes) of the file.
+TBmpInfo ReadHeaders(const std::uint8_t* data, std::size_t size) {
     if (size < FileHeaderSize + 4)
         throw Exception(SBmpTruncated);
     if (data[0] != 'B' || data[1] != 'M')
@@ -184,6 +189,22 @@ TBmpInfo ReadBmpInfo(const std::uint8_t* data, std::size_t size) {
     if (std::uint64_t(info.PixelOffset) + imageSize > info.FileSize)
         throw Exception(SBmpImageSize);
     info.DataSize = imageSize != 0 ? imageSize : info.FileSize - info.PixelOffset;
-    WalkBmpRle(data, info, nullptr, nullptr);
     return info;
+}
+
+}  // namespace
+
+TBmpInfo ReadBmpInfo(const std::uint8_t* data, std::size_t size) {
+    const TBmpInfo info = ReadHeaders(data, size);
+    if (info.RunLength()) WalkBmpRle(data, info, nullptr, nullptr);
+    return info;
+}
+
+TBmpInfo ReadBmpHeaders(const std::uint8_t* head, std::size_t headSize) {
+    if (headSize < FileHeaderSize + 4)
+        throw Exception(SBmpTruncated);
+    const std::uint32_t fileSize = U32(head + 2);
+    if (headSize < std::min<std::size_t>(fileSize, BmpHeadBytes))
+        throw Exception(SBmpTruncated);
+    return ReadHeaders(head, fileSize);
 }

@@ -106,36 +106,41 @@ void Decode32Row(const std::uint8_t* src, std::uint32_t* dst, int width, const T
 
 }  // namespace
 
-TPixelBuffer DecodeBmp(const std::uint8_t* data, const TBmpInfo& info) {
-    TPixelBuffer out(info.Width, info.Height);
-    std::uint32_t palette[256] = {};
+TBmpRowDecoder::TBmpRowDecoder(const TBmpInfo& info, const std::uint8_t* head) : FInfo(info) {
     if (info.BitsPerPixel <= 8)
-        ReadPalette(data, info, palette);
-    if (info.RunLength()) {
-        if (palette[0] != 0)  // pixels the stream skips keep index 0
-            std::fill(out.Pixels.begin(), out.Pixels.end(), palette[0]);
-        WalkBmpRle(data, info, palette, &out);
-        return out;
-    }
+        ReadPalette(head, info, FPalette);
+}
 
-    const TBitFields fields(info);
-    for (int fileRow = 0; fileRow < info.Height; ++fileRow) {
-        const std::uint8_t* src = data + info.PixelOffset + std::size_t(fileRow) * info.RowBytes;
-        std::uint32_t* dst = out.Row(info.TopDown ? fileRow : info.Height - 1 - fileRow);
-        switch (info.BitsPerPixel) {
+void TBmpRowDecoder::Decode(const std::uint8_t* rows, int fileRow, int count, TPixelBuffer& out) const {
+    const TBitFields fields(FInfo);
+    for (int i = 0; i < count; ++i, ++fileRow, rows += FInfo.RowBytes) {
+        std::uint32_t* dst = out.Row(FInfo.TopDown ? fileRow : FInfo.Height - 1 - fileRow);
+        switch (FInfo.BitsPerPixel) {
         case 16:
-            Decode16Row(src, dst, info.Width, fields);
+            Decode16Row(rows, dst, FInfo.Width, fields);
             break;
         case 24:
-            Decode24Row(src, dst, info.Width);
+            Decode24Row(rows, dst, FInfo.Width);
             break;
         case 32:
-            Decode32Row(src, dst, info.Width, info, fields);
+            Decode32Row(rows, dst, FInfo.Width, FInfo, fields);
             break;
         default:
-            DecodeIndexedRow(src, dst, info.Width, info.BitsPerPixel, palette);
+            DecodeIndexedRow(rows, dst, FInfo.Width, FInfo.BitsPerPixel, FPalette);
             break;
         }
     }
+}
+
+TPixelBuffer DecodeBmp(const std::uint8_t* data, const TBmpInfo& info) {
+    if (info.RunLength()) {
+        std::uint32_t palette[256] = {};
+        ReadPalette(data, info, palette);
+        TPixelBuffer out(info.Width, info.Height, palette[0]);  // pixels the stream skips keep index 0
+        WalkBmpRle(data, info, palette, &out);
+        return out;
+    }
+    TPixelBuffer out = TPixelBuffer::Unfilled(info.Width, info.Height);  // every row is decoded
+    TBmpRowDecoder(info, data).Decode(data + info.PixelOffset, 0, info.Height, out);
     return out;
 }

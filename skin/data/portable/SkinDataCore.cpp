@@ -58,7 +58,7 @@ void TbsSkinDataCore::LoadSkin(bool sourceEmpty, const std::function<TbsSkinCont
 void TbsSkinDataCore::LoadCompressedStoredSkin(const TbsStoredSkinPackage& stored) {
     LoadSkin(stored.IsEmpty(), [&stored] {
         const std::vector<std::uint8_t>& bytes = stored.GetPackageStream();
-        return DecodeSkinContent(DecompressSkinPackage(bytes.data(), bytes.size()));
+        return DecompressSkinContent(bytes.data(), bytes.size());
     });
 }
 

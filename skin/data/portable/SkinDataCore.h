@@ -38,6 +38,10 @@ struct TbsSkinContent {
 // Decodes the pictures of a read package (absent main pictures stay empty).
 TbsSkinContent DecodeSkinContent(const TbsSkinPackage& package);
 
+// Inflates a compressed package and decodes it, as DecodeSkinContent of
+// DecompressSkinPackage would, without copying its BMP files out first.
+TbsSkinContent DecompressSkinContent(const std::uint8_t* compressed, std::size_t size);
+
 // Receives the manager's announcements.
 class TbsSkinMessageTarget {
 public:

@@ -6,11 +6,6 @@
 
 namespace {
 
-const char* const SPackageTruncated = "skin package: the data ends inside an item";
-const char* const SPackageVersion = "skin package: unsupported version (0 to 3 are read)";
-const char* const SPackageCount = "skin package: the active picture count is negative or larger than the data";
-const char* const SPackagePixels = "skin package: its pictures together are larger than a skin may be";
-
 class TReader {
 public:
     TReader(const std::uint8_t* data, std::size_t size) : FData(data), FSize(size) {}

@@ -25,6 +25,13 @@
 constexpr std::int32_t SkinPackageVersion = 3;     // the version written
 constexpr std::int32_t MaxSkinPackageVersion = 3;  // versions 0 to 3 are read
 
+// What the package readers raise.
+inline constexpr const char* SPackageTruncated = "skin package: the data ends inside an item";
+inline constexpr const char* SPackageVersion = "skin package: unsupported version (0 to 3 are read)";
+inline constexpr const char* SPackageCount =
+    "skin package: the active picture count is negative or larger than the data";
+inline constexpr const char* SPackagePixels = "skin package: its pictures together are larger than a skin may be";
+
 struct TbsSkinPackage {
     std::int32_t Version = SkinPackageVersion;
     std::optional<TBmpFile> MainPicture;      // "PICTURES" key "picture"
