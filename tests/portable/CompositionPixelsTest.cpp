@@ -8,6 +8,7 @@
 
 #include <climits>
 #include <string>
+#include <utility>
 
 using painttest::Coord;
 using painttest::CoordPicture;
@@ -218,4 +219,29 @@ TEST(CompositionPixels, HugeRectanglesOnASmallPictureDrawWithoutOverflow) {
     CreateHSkinImage(2, 3, image, true, 16, Rect(0, 0, INT_MAX, 8), ViewOf(picture));
     ASSERT_EQ(image.Height, 8);
     EXPECT_TRUE(PixelsMatch(image, [](int x, int y) { return x < 2 ? Coord(x, y) : 0u; }, "huge-three-part"));
+}
+
+TEST(CompositionPixels, TileGridsDrawAsTheirStepsWouldOneByOne) {
+    // A tiled centre and tiled edges at sizes that cut the last tiles, on a
+    // target that clips some of them, once with the source inside the
+    // picture (drawn as a pattern) and once reaching outside it.
+    const TPixelBuffer picture = CoordPicture(40, 30);
+    for (const TRect client : {Rect(3, 2, 31, 27), Rect(3, 2, 41, 27)}) {
+        for (const auto& [w, h] : {std::pair{150, 90}, {63, 47}, {200, 31}}) {
+            TSkinImageParams p = NinePart(w, h, false);
+            p.SrcClient = client;
+            const TSkinBlits blits = SkinImageBlits(p);
+            bool gridFound = false;
+            for (std::size_t i = 0; i < blits.size(); ++i) gridFound |= TileGridAt(blits, i).has_value();
+            EXPECT_TRUE(gridFound) << w << "x" << h;  // else the pattern path goes untested
+            for (const auto& [tw, th] : {std::pair{w, h}, {w - 7, h / 2}}) {
+                TPixelBuffer drawn(tw, th, 0x11223344u), oneByOne(tw, th, 0x11223344u);
+                DrawSkinBlits(ViewOf(drawn), ViewOf(picture), blits);
+                for (const TSkinBlit& b : blits) DrawSkinBlits(ViewOf(oneByOne), ViewOf(picture), {b});
+                const std::string name = "tile-grid-" + std::to_string(w) + "x" + std::to_string(h) + "-" +
+                                         std::to_string(tw) + "x" + std::to_string(th);
+                EXPECT_TRUE(PixelsMatch(drawn, [&](int x, int y) { return oneByOne.At(x, y); }, name));
+            }
+        }
+    }
 }

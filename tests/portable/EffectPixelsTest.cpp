@@ -6,7 +6,9 @@
 
 #include <climits>
 #include <cmath>
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 using painttest::Coord;
@@ -114,6 +116,31 @@ TEST(ScaledSource, EnlargingTakesThePixelUnderEachCentreAndReducingKeepsLastColu
                 << row.Sw << " over " << row.Dw << ", column " << r;
             EXPECT_EQ(ScaledSourceRow(r, row.Sw, row.Dw), row.Rows[std::size_t(r)])
                 << row.Sw << " over " << row.Dw << ", row " << r;
+        }
+}
+
+TEST(ScaledSource, StepByStepWalkGivesTheSameIndexesAsTheFormula) {
+    // Every pair of spans up to 40 pixels, from every start, and spans near
+    // the longest an int rectangle has.
+    for (std::int64_t sw = 1; sw <= 40; ++sw)
+        for (std::int64_t dw = 1; dw <= 40; ++dw)
+            for (bool column : {true, false})
+                for (std::int64_t r0 = 0; r0 < dw; ++r0) {
+                    TScaledWalk walk(r0, sw, dw, column);
+                    for (std::int64_t r = r0; r < dw; ++r, walk.Next()) {
+                        const std::int64_t want = column ? ScaledSourceColumn(r, sw, dw) : ScaledSourceRow(r, sw, dw);
+                        ASSERT_EQ(walk.Value(), want) << sw << " over " << dw << " from " << r0 << " at " << r
+                                                      << (column ? " (column)" : " (row)");
+                    }
+                }
+    constexpr std::int64_t M = 4294967295;
+    for (const auto& [sw, dw] : {std::pair{M, M - 1}, {M - 1, M}, {M, std::int64_t(16)}, {std::int64_t(8), M}})
+        for (bool column : {true, false}) {
+            const std::int64_t r0 = std::max<std::int64_t>(0, dw - 1000);
+            TScaledWalk walk(r0, sw, dw, column);
+            for (std::int64_t r = r0; r < dw; ++r, walk.Next())
+                ASSERT_EQ(walk.Value(), column ? ScaledSourceColumn(r, sw, dw) : ScaledSourceRow(r, sw, dw))
+                    << sw << " over " << dw << " at " << r;
         }
 }
 

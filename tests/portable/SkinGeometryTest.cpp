@@ -258,3 +258,47 @@ TEST(SkinBorderBlits, SkippedStripsKeepTheHeightTheCallerGave) {
     EXPECT_FALSE(none.Top.Make);
     EXPECT_FALSE(none.Bottom.Make);
 }
+
+namespace {
+
+TSkinBlit Copy(TRect src, TRect dst) { return {src, dst, TRect{}}; }
+
+}  // namespace
+
+TEST(TileGrid, TiledCentresAndEdgesAreFoundInEitherOrderWithTheirCutTiles) {
+    const TRect s = Rect(1, 26, 149, 129);  // 148 x 103
+    // Two columns, two rows, the right and bottom tiles cut, column by column.
+    const TSkinBlits columnMajor = {
+        Copy(s, Rect(1, 26, 149, 129)), Copy(Rect(1, 26, 149, 76), Rect(1, 129, 149, 179)),
+        Copy(Rect(1, 26, 36, 129), Rect(149, 26, 184, 129)), Copy(Rect(1, 26, 36, 76), Rect(149, 129, 184, 179))};
+    EXPECT_EQ(TileGridAt(columnMajor, 0), (TTileGrid{s, Rect(1, 26, 184, 179), 4}));
+    // The same grid row by row.
+    const TSkinBlits rowMajor = {columnMajor[0], columnMajor[2], columnMajor[1], columnMajor[3]};
+    EXPECT_EQ(TileGridAt(rowMajor, 0), (TTileGrid{s, Rect(1, 26, 184, 179), 4}));
+    // A tiled edge: one row of tiles, found after the steps before it.
+    const TSkinBlits edge = {Copy(Rect(0, 0, 5, 5), Rect(0, 0, 5, 5)), Copy(Rect(12, 0, 20, 26), Rect(12, 0, 20, 26)),
+                             Copy(Rect(12, 0, 20, 26), Rect(20, 0, 28, 26)), Copy(Rect(12, 0, 15, 26), Rect(28, 0, 31, 26))};
+    EXPECT_EQ(TileGridAt(edge, 1), (TTileGrid{Rect(12, 0, 20, 26), Rect(12, 0, 31, 26), 3}));
+}
+
+TEST(TileGrid, StepsThatDoNotCoverARectangleExactlyOnceAreNoGrid) {
+    const TRect s = Rect(0, 0, 10, 10);
+    struct TCase {
+        const char* Name;
+        TSkinBlits Blits;
+    };
+    const TCase cases[] = {
+        {"single tile", {Copy(s, Rect(0, 0, 10, 10))}},
+        {"gap between tiles", {Copy(s, Rect(0, 0, 10, 10)), Copy(s, Rect(20, 0, 30, 10))}},
+        {"same tile twice", {Copy(s, Rect(0, 0, 10, 10)), Copy(s, Rect(0, 0, 10, 10))}},
+        {"missing corner tile",
+         {Copy(s, Rect(0, 0, 10, 10)), Copy(s, Rect(10, 0, 20, 10)), Copy(s, Rect(0, 10, 10, 20)),
+          Copy(Rect(0, 0, 10, 10), Rect(0, 10, 10, 20))}},
+        {"off the grid", {Copy(s, Rect(0, 0, 10, 10)), Copy(s, Rect(5, 10, 15, 20))}},
+        {"cut tile not at the edge", {Copy(Rect(0, 0, 5, 10), Rect(0, 0, 5, 10)), Copy(s, Rect(10, 0, 20, 10))}},
+        {"stretched step", {Copy(s, Rect(0, 0, 10, 10)), Copy(s, Rect(10, 0, 30, 10))}},
+        {"clipped step", {Copy(s, Rect(0, 0, 10, 10)), TSkinBlit{s, Rect(10, 0, 20, 10), Rect(0, 0, 15, 10)}}},
+    };
+    for (const TCase& c : cases) EXPECT_FALSE(TileGridAt(c.Blits, 0).has_value()) << c.Name;
+    EXPECT_FALSE(TileGridAt({}, 0).has_value());
+}

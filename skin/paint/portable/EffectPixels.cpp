@@ -38,6 +38,24 @@ std::int64_t ScaledSourceRow(std::int64_t r, std::int64_t sw, std::int64_t dw) {
     return std::int64_t((reach + std::uint64_t(dw) - 1 - std::uint64_t(dw - 1) / 2) / std::uint64_t(dw));
 }
 
+TScaledWalk::TScaledWalk(std::int64_t r0, std::int64_t sw, std::int64_t dw, bool column) {
+    if (column && sw > dw && dw == 1) {  // one destination column: no step follows
+        FQuotient = std::uint64_t(sw - 2);
+        return;
+    }
+    const std::uint64_t s = std::uint64_t(sw), d = std::uint64_t(dw);
+    std::uint64_t b = 0;  // sw == dw: r itself
+    if (sw < dw) b = (s - 1) / 2;
+    else if (sw > dw) b = column ? s - (d - 1) / 2 - 1 : d - 1 - (d - 1) / 2;
+    // s * r0 + b stays below 2^64 for r0 < dw (see ScaledSourceColumn).
+    const std::uint64_t n = s * std::uint64_t(r0) + b;
+    FQuotient = n / d;
+    FRemainder = n % d;
+    FStep = s / d;
+    FRemainderStep = s % d;
+    FDw = d;
+}
+
 namespace {
 
 inline void CombineRow(std::uint32_t* dst, const std::uint32_t* src, int count, TCombineMode mode) {
@@ -101,6 +119,55 @@ TDrawnSpan DrawnSpan(std::int64_t dstStart, std::int64_t dstLen, std::int64_t sr
     return {int(dstStart + from), int(dstStart + to)};
 }
 
+// A run of destination pixels that all take one source column.
+struct TColumnRun {
+    int Column;  // in the picture
+    int Length;  // pixels
+};
+
+// The source columns of the drawn span xs, as runs.
+std::vector<TColumnRun> ColumnRuns(TDrawnSpan xs, int dstLeft, int srcLeft, std::int64_t sw, std::int64_t dw) {
+    // At most one run a pixel: written through a pointer, then cut to size,
+    // which keeps the loop free of growth checks.
+    std::vector<TColumnRun> runs(std::size_t(xs.Last - xs.First));
+    TColumnRun* out = runs.data();
+    TScaledWalk walk(xs.First - std::int64_t(dstLeft), sw, dw, true);
+    TColumnRun run{int(srcLeft + walk.Value()), 1};
+    for (int x = xs.First + 1; x < xs.Last; ++x) {
+        walk.Next();
+        const int column = int(srcLeft + walk.Value());
+        if (column == run.Column) {
+            ++run.Length;
+        } else {
+            *out++ = run;
+            run = {column, 1};
+        }
+    }
+    *out++ = run;
+    runs.resize(std::size_t(out - runs.data()));
+    return runs;
+}
+
+// Fills count pixels from dst on with the source pixels of the runs. Runs of
+// up to eight pixels (an enlarged picture's, mostly) are written as eight
+// pixels at once, the surplus overwritten by the next run; so the last runs,
+// with less than eight pixels of room left, go one pixel at a time.
+void GatherRow(std::uint32_t* dst, int count, const std::uint32_t* src, const std::vector<TColumnRun>& runs) {
+    constexpr int kBlock = 8;
+    std::uint32_t* const end = dst + count;
+    for (const TColumnRun& run : runs) {
+        const std::uint32_t pixel = src[run.Column];
+        if (run.Length == 1) {
+            *dst++ = pixel;
+        } else if (run.Length <= kBlock && end - dst >= kBlock) {
+            for (int i = 0; i < kBlock; ++i) dst[i] = pixel;
+            dst += run.Length;
+        } else {
+            dst = std::fill_n(dst, run.Length, pixel);
+        }
+    }
+}
+
 }  // namespace
 
 void CombinePixels(const TPixelView& target, const TRect& dstRect, const TPixelView& source,
@@ -122,23 +189,35 @@ void CombinePixels(const TPixelView& target, const TRect& dstRect, const TPixelV
         return;
     }
 
-    // Scaled: gather each destination row from the mapped source columns.
-    std::vector<int> columns(static_cast<std::size_t>(count));
-    for (int x = xs.First; x < xs.Last; ++x) {
-        const std::int64_t offset = x - std::int64_t(dstRect.Left);
-        columns[std::size_t(x - xs.First)] = int(srcRect.Left + ScaledSourceColumn(offset, sw, dw));
-    }
-    std::vector<std::uint32_t> row(columns.size());
+    // Scaled: each destination row gathers its pixels from the mapped source
+    // columns. Enlarged pictures map many neighbouring destination pixels to
+    // one source column, so the columns are kept as runs and each run is one
+    // fill; a destination row whose source row is the one before it is a copy
+    // of the row already drawn.
+    const std::vector<TColumnRun> runs = ColumnRuns(xs, dstRect.Left, srcRect.Left, sw, dw);
+    std::vector<std::uint32_t> gathered;
+    if (mode != TCombineMode::cmCopy) gathered.resize(std::size_t(count));
+    const std::uint32_t* lastRow = nullptr;  // the pixels of lastSourceRow
     int lastSourceRow = -1;
-    for (int y = ys.First; y < ys.Last; ++y) {
-        const std::int64_t offset = y - std::int64_t(dstRect.Top);
-        const int sy = int(srcRect.Top + ScaledSourceRow(offset, sh, dh));
+    TScaledWalk rows(ys.First - std::int64_t(dstRect.Top), sh, dh, false);
+    for (int y = ys.First; y < ys.Last; ++y, rows.Next()) {
+        const int sy = int(srcRect.Top + rows.Value());
+        std::uint32_t* dst = target.Row(y) + xs.First;
+        if (mode == TCombineMode::cmCopy) {
+            if (sy == lastSourceRow) {
+                std::memcpy(dst, lastRow, std::size_t(count) * 4);
+            } else {
+                GatherRow(dst, count, source.Row(sy), runs);
+                lastRow = dst;
+                lastSourceRow = sy;
+            }
+            continue;
+        }
         if (sy != lastSourceRow) {
-            const std::uint32_t* src = source.Row(sy);
-            for (std::size_t i = 0; i < columns.size(); ++i) row[i] = src[columns[i]];
+            GatherRow(gathered.data(), count, source.Row(sy), runs);
             lastSourceRow = sy;
         }
-        CombineRow(target.Row(y) + xs.First, row.data(), count, mode);
+        CombineRow(dst, gathered.data(), count, mode);
     }
 }
 

@@ -81,6 +81,27 @@ enum class TCombineMode {
 std::int64_t ScaledSourceColumn(std::int64_t r, std::int64_t sw, std::int64_t dw);
 std::int64_t ScaledSourceRow(std::int64_t r, std::int64_t sw, std::int64_t dw);
 
+// ScaledSourceColumn (column true) or ScaledSourceRow at consecutive
+// offsets r0, r0 + 1, ... (all below dw), an addition a step instead of a
+// division: each is floor((sw * r + B) / dw) for a B fixed by the kind of
+// scaling, so the quotient and remainder move by fixed amounts.
+class TScaledWalk {
+public:
+    TScaledWalk(std::int64_t r0, std::int64_t sw, std::int64_t dw, bool column);
+    std::int64_t Value() const { return std::int64_t(FQuotient); }
+    void Next() {
+        FQuotient += FStep;
+        FRemainder += FRemainderStep;
+        if (FRemainder >= FDw) {
+            FRemainder -= FDw;
+            ++FQuotient;
+        }
+    }
+
+private:
+    std::uint64_t FQuotient = 0, FRemainder = 0, FStep = 0, FRemainderStep = 0, FDw = 1;
+};
+
 // Draws srcRect of source onto dstRect of target with the given mode,
 // scaling by whole rows and columns when the sizes differ, as a
 // colour-on-colour stretch blit does. srcRect may reach outside the source:

@@ -271,3 +271,53 @@ TBorderPlan SkinBorderBlits(const TSkinImageParams& p, int TopHeightBefore, int 
     }
     return plan;
 }
+
+namespace {
+
+bool IsPlainCopy(const TSkinBlit& b) {
+    return b.Clip.IsEmpty() && !b.Src.IsEmpty() && b.Src.Width() == b.Dst.Width() &&
+           b.Src.Height() == b.Dst.Height();
+}
+
+}  // namespace
+
+std::optional<TTileGrid> TileGridAt(const TSkinBlits& blits, std::size_t first) {
+    if (first >= blits.size() || !IsPlainCopy(blits[first])) return std::nullopt;
+    const TSkinBlit& b0 = blits[first];
+    // The run: plain copies from the same source corner.
+    std::size_t end = first + 1;
+    int tileW = b0.Src.Width(), tileH = b0.Src.Height();
+    TRect area = b0.Dst;
+    while (end < blits.size() && IsPlainCopy(blits[end]) && blits[end].Src.Left == b0.Src.Left &&
+           blits[end].Src.Top == b0.Src.Top) {
+        const TSkinBlit& b = blits[end];
+        tileW = std::max(tileW, b.Src.Width());
+        tileH = std::max(tileH, b.Src.Height());
+        area.Left = std::min(area.Left, b.Dst.Left);
+        area.Top = std::min(area.Top, b.Dst.Top);
+        area.Right = std::max(area.Right, b.Dst.Right);
+        area.Bottom = std::max(area.Bottom, b.Dst.Bottom);
+        ++end;
+    }
+    const std::size_t count = end - first;
+    if (count < 2) return std::nullopt;
+    // Every step in its cell, of the cell's size; then, as many steps as
+    // cells and no cell twice, the area is covered exactly once.
+    const std::int64_t cols = (std::int64_t(area.Width()) + tileW - 1) / tileW;
+    const std::int64_t rows = (std::int64_t(area.Height()) + tileH - 1) / tileH;
+    if (cols * rows != std::int64_t(count)) return std::nullopt;
+    std::vector<bool> seen(count);
+    for (std::size_t i = first; i < end; ++i) {
+        const TSkinBlit& b = blits[i];
+        const std::int64_t dx = std::int64_t(b.Dst.Left) - area.Left, dy = std::int64_t(b.Dst.Top) - area.Top;
+        if (dx % tileW != 0 || dy % tileH != 0) return std::nullopt;
+        if (b.Src.Width() != std::min<std::int64_t>(tileW, std::int64_t(area.Right) - b.Dst.Left) ||
+            b.Src.Height() != std::min<std::int64_t>(tileH, std::int64_t(area.Bottom) - b.Dst.Top))
+            return std::nullopt;
+        const std::size_t cell = std::size_t((dy / tileH) * cols + dx / tileW);
+        if (seen[cell]) return std::nullopt;
+        seen[cell] = true;
+    }
+    const TRect src = Rect(b0.Src.Left, b0.Src.Top, b0.Src.Left + tileW, b0.Src.Top + tileH);
+    return TTileGrid{src, area, count};
+}

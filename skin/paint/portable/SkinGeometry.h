@@ -36,6 +36,7 @@
 #include "platform/portable/Types.h"
 #include "skin/data/portable/SkinEnums.h"  // TbsStretchKind
 
+#include <optional>
 #include <vector>
 
 // Resize modes.
@@ -98,6 +99,24 @@ inline void CalcSkinGeometry(int Mode, TSkinImageParams& p) {
 // dy0..dy1; the vertical form swaps the axes.
 void AppendTilesH(TSkinBlits& out, int s0, int L, int sy0, int sy1, int d0, int d1, int dy0, int dy1);
 void AppendTilesV(TSkinBlits& out, int s0, int L, int sx0, int sx1, int d0, int d1, int dx0, int dx1);
+
+// Steps that tile one rectangle with one source rectangle, as tiled edges
+// and centres list them: Area is covered exactly once by unclipped one-to-
+// one copies of Src, placed every Src width and height from Area's top-left,
+// those at the right and bottom cut short. Drawn as one pattern, a row that
+// repeats the one a tile height above is one copy of the whole row, where
+// the steps would copy each tile's width of it.
+struct TTileGrid {
+    TRect Src;
+    TRect Area;
+    std::size_t Count = 0;  // steps the grid stands for
+    friend bool operator==(const TTileGrid&, const TTileGrid&) = default;
+};
+
+// The grid that blits[first] and the steps after it form together, in any
+// order; nothing when the run of steps copying from Src's top-left corner
+// does not form one, or holds a single step.
+std::optional<TTileGrid> TileGridAt(const TSkinBlits& blits, std::size_t first);
 
 // The steps of CreateSkinImage in drawing order: the four edges (top,
 // bottom, left, right), corners 1 to 8, then the centre. Empty when the
