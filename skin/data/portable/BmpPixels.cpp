@@ -69,12 +69,28 @@ void DecodeIndexedRow(const std::uint8_t* src, std::uint32_t* dst, int width, in
     }
 }
 
-// Blue, green, red in memory are the low three bytes of a pixel: load four
-// and drop the fourth, except for the last pixel, whose fourth byte may lie
-// past the row (and past the file).
+// Blue, green, red in memory are the low three bytes of a pixel. Four
+// pixels are three whole words; the rest load four bytes and drop the
+// fourth, except for the last pixel, whose fourth byte may lie past the row
+// (and past the file).
 void Decode24Row(const std::uint8_t* src, std::uint32_t* dst, int width) {
     const int last = width - 1;
-    for (int x = 0; x < last; ++x, src += 3) {
+    int x = 0;
+    for (; x + 4 <= width; x += 4, src += 12) {
+        std::uint32_t a, b, c;
+        std::memcpy(&a, src, 4);
+        std::memcpy(&b, src + 4, 4);
+        std::memcpy(&c, src + 8, 4);
+        a = LittleEndian(a);
+        b = LittleEndian(b);
+        c = LittleEndian(c);
+        dst[x] = a & 0x00FFFFFFu;
+        dst[x + 1] = (a >> 24) | ((b & 0xFFFFu) << 8);
+        dst[x + 2] = (b >> 16) | ((c & 0xFFu) << 16);
+        dst[x + 3] = c >> 8;
+    }
+    if (x == width) return;
+    for (; x < last; ++x, src += 3) {
         std::uint32_t v;
         std::memcpy(&v, src, 4);
         dst[x] = LittleEndian(v) & 0x00FFFFFFu;
