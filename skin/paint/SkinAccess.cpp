@@ -67,10 +67,11 @@ TRgbView TbsSkinPictureCache::RgbView(TbsSkinData* manager, int index) {
 }
 
 int TbsSkinPictureCache::HeldCount() const {
+    const auto made = [](const auto& slot) { return slot != nullptr; };
     int count = 0;
     for (const auto& entry : FEntries) {
-        count += int(std::count_if(entry->Bitmaps.begin(), entry->Bitmaps.end(), [](const auto& b) { return b != nullptr; }));
-        count += int(std::count_if(entry->Rgb.begin(), entry->Rgb.end(), [](const auto& b) { return b != nullptr; }));
+        count += int(std::count_if(entry->Bitmaps.begin(), entry->Bitmaps.end(), made));
+        count += int(std::count_if(entry->Rgb.begin(), entry->Rgb.end(), made));
     }
     return count;
 }

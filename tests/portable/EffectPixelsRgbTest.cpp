@@ -209,7 +209,8 @@ TEST(RgbConversion, CopiesRedGreenBlueOfEveryPixelIntoPaddedRowsAndDropsAlpha) {
         TPixelBuffer wide(width + 3, 3);
         for (int y = 0; y < wide.Height; ++y)
             for (int x = 0; x < wide.Width; ++x)
-                wide.At(x, y) = MakePixel(std::uint8_t(x), std::uint8_t(y), std::uint8_t(100 + x + y), std::uint8_t(x * 7 + y));
+                wide.At(x, y) =
+                    MakePixel(std::uint8_t(x), std::uint8_t(y), std::uint8_t(100 + x + y), std::uint8_t(x * 7 + y));
         TPixelView view = ViewOf(wide);
         view.Width = width;  // the stride stays that of the wider buffer
 

@@ -194,7 +194,8 @@ TEST(SkinControlGeometry, AfterASkinChangeUnboundControlsTakeTheirDefaultSizeAnd
 }
 
 TEST(SkinControlGeometry, NinePartCompositionOfTheControlIsTheSkinsGeometryAtItsSize) {
-    auto r = Record({Bounds(4, 6, 30, 20), Point(10, 8), Point(20, 8), Point(10, 12), Point(20, 12)}, Rect(5, 4, 25, 16));
+    auto r =
+        Record({Bounds(4, 6, 30, 20), Point(10, 8), Point(20, 8), Point(10, 12), Point(20, 12)}, Rect(5, 4, 25, 16));
     r->TopStretch = true;
     r->StretchEffect = true;
     r->StretchType = bsstHorz;

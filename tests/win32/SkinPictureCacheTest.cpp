@@ -163,7 +163,8 @@ namespace {
 // a skinned control would if it were asked to paint at that moment.
 class TPaintingForm : public TForm {
 public:
-    TPaintingForm(TbsSkinPictureCache& cache, TbsSkinData*& manager) : TForm(nullptr), FCache(cache), FManager(manager) {}
+    TPaintingForm(TbsSkinPictureCache& cache, TbsSkinData*& manager)
+        : TForm(nullptr), FCache(cache), FManager(manager) {}
     std::vector<std::pair<unsigned, int>> Seen;  // message, skin of the bitmap drawn (-1: drew plainly)
 
 protected:

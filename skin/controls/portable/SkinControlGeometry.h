@@ -81,8 +81,8 @@ TbsSkinBoundsChange SkinBoundsFor(const TbsSkinControlGeometry& skin, bool bound
 // with one, what CalcSkinSize gives for its current size. Changed: the
 // size differs from the current one (setting it reshapes and repaints;
 // otherwise the control reshapes and repaints itself).
-TbsSkinBoundsChange SizeAfterSkinChange(const TbsSkinControlGeometry& skin, bool bound, int width, int height, int defaultWidth,
-                          int defaultHeight, TbsSkinSizedGeometry& sized);
+TbsSkinBoundsChange SizeAfterSkinChange(const TbsSkinControlGeometry& skin, bool bound, int width, int height,
+                                        int defaultWidth, int defaultHeight, TbsSkinSizedGeometry& sized);
 
 // The nine-part composition of the control at width x height: the
 // geometry, the sized geometry and the stretch values; centre drawn.
