@@ -90,12 +90,12 @@ TRegionHandle CreateElementRegion(int Mode, const TRect& SrcRect, const TRect& S
         break;
     case bsrmHorizontal:
         dLT = dLB = SrcLT;
-        dRT = dRB = Point(SrcRT.X + W - SW, SrcRT.Y);
+        dRT = dRB = Point(SaturatedSum(SrcRT.X, SaturatedDifference(W, SW)), SrcRT.Y);
         CreateSkinRegion(region, SrcLT, SrcRT, SrcLT, SrcRT, SrcClient, W, H, Mask, dLT, dRT, dLB, dRB, dstClient);
         break;
     case bsrmVertical:
         dLT = dRT = SrcLT;
-        dLB = dRB = Point(SrcLB.X, SrcLB.Y + H - SH);
+        dLB = dRB = Point(SrcLB.X, SaturatedSum(SrcLB.Y, SaturatedDifference(H, SH)));
         CreateSkinRegion(region, SrcLT, SrcLT, SrcLB, SrcLB, SrcClient, W, H, Mask, dLT, dRT, dLB, dRB, dstClient);
         break;
     default:

@@ -199,3 +199,32 @@ TEST(InactiveEffects, SplitBlurAveragesInPlaceAndStaysInsideSmallImages) {
     SplitBlurRgb(untouched.View(), 0);
     EXPECT_EQ(Ch(untouched, 3), 60);
 }
+
+// Masks and effect images are 24-bit; the pictures of a skin are 32-bit.
+// Every width from 1 to 5 gives a different row padding; the picture is
+// read through a view narrower than its buffer, so rows must follow the
+// view's stride, and the alpha (which differs on every pixel) is dropped.
+TEST(RgbConversion, CopiesRedGreenBlueOfEveryPixelIntoPaddedRowsAndDropsAlpha) {
+    for (int width = 1; width <= 5; ++width) {
+        TPixelBuffer wide(width + 3, 3);
+        for (int y = 0; y < wide.Height; ++y)
+            for (int x = 0; x < wide.Width; ++x)
+                wide.At(x, y) =
+                    MakePixel(std::uint8_t(x), std::uint8_t(y), std::uint8_t(100 + x + y), std::uint8_t(x * 7 + y));
+        TPixelView view = ViewOf(wide);
+        view.Width = width;  // the stride stays that of the wider buffer
+
+        const TRgbBuffer rgb = RgbBufferOf(view);
+        ASSERT_EQ(rgb.Width, width);
+        ASSERT_EQ(rgb.Height, 3);
+        ASSERT_EQ(rgb.Bytes.size(), std::size_t(RgbRowSize(width)) * 3);
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < width; ++x) {
+                const std::uint8_t* p = rgb.View().Pixel(x, y);
+                EXPECT_EQ(p[0], 100 + x + y) << "blue at x=" << x << " y=" << y << " width " << width;
+                EXPECT_EQ(p[1], y) << "green at x=" << x << " y=" << y << " width " << width;
+                EXPECT_EQ(p[2], x) << "red at x=" << x << " y=" << y << " width " << width;
+            }
+    }
+    EXPECT_TRUE(RgbBufferOf(TPixelView{}).Empty());
+}

@@ -276,3 +276,30 @@ TEST_F(SkinDataCoreTest, EmptyStoredSkinLeavesTheLoadedSkinAlone) {
     EXPECT_FALSE(Core.FEmpty);
     EXPECT_TRUE(Target.Seen.empty());
 }
+
+TEST_F(SkinDataCoreTest, GenerationChangesWithEveryReleaseOrReplacementAndIsNeverSharedBetweenManagers) {
+    const std::uint64_t fresh = Core.GetGeneration();
+    LoadGood();
+    const std::uint64_t loaded = Core.GetGeneration();
+    EXPECT_NE(loaded, fresh);
+
+    // An empty source leaves the skin, and so its stamp, as it was.
+    Core.LoadSkin(true, [] { return Content(""); });
+    EXPECT_EQ(Core.GetGeneration(), loaded);
+
+    // A reload of the very same skin is still new pictures.
+    LoadGood();
+    const std::uint64_t reloaded = Core.GetGeneration();
+    EXPECT_NE(reloaded, loaded);
+
+    EXPECT_THROW(Core.LoadSkin(false, []() -> TbsSkinContent { throw Exception("compression error"); }), Exception);
+    EXPECT_NE(Core.GetGeneration(), reloaded);
+
+    TRecordingTarget otherTarget;
+    TbsSkinDataCore other{otherTarget};
+    otherTarget.Core = &other;
+    EXPECT_NE(other.GetGeneration(), Core.GetGeneration());
+    other.LoadSkin(false, [] { return Content(kGoodSkin); });
+    EXPECT_NE(other.GetGeneration(), Core.GetGeneration());
+    EXPECT_NE(other.GetGeneration(), reloaded);
+}

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "skin/paint/portable/CompositionPixels.h"
+#include "skin/paint/portable/EffectPixelsRgb.h"
 #include "skin/paint/portable/MaskRegionData.h"
 #include "tools/skinview/LabelFont.h"
 
@@ -150,13 +151,6 @@ std::string SizeText(const TPixelBuffer& b) { return std::to_string(b.Width) + "
 
 // ---- frame, layer border and caption objects ---------------------------------------------
 
-TRgbBuffer ToRgb(const TPixelBuffer& b) {
-    TRgbBuffer out(b.Width, b.Height);
-    for (int y = 0; y < b.Height; ++y)
-        for (int x = 0; x < b.Width; ++x) out.Set(x, y, PixelR(b.At(x, y)), PixelG(b.At(x, y)), PixelB(b.At(x, y)));
-    return out;
-}
-
 void Blit(TPixelBuffer& dest, const TPixelBuffer& src, int x, int y) {
     if (src.Empty()) return;
     DrawSkinBlits(ViewOf(dest), ViewOf(src),
@@ -232,7 +226,7 @@ TPixelBuffer RenderFrame(const TSheetModel& m, int W, int H) {
     // Window region from the mask, through the engine's mask strips and run
     // scan: alpha 0 outside it.
     if (!m.MainMask.Empty()) {
-        TRgbBuffer mask = ToRgb(m.MainMask), t, b, l, r;
+        TRgbBuffer mask = RgbBufferOf(ViewOf(m.MainMask)), t, b, l, r;
         TRect area = m.Frame.MaskArea;
         TRect dstArea = Rect(area.Left, area.Top, area.Right + dx, area.Bottom + dy);
         CreateSkinMaskStrips(look.LT, look.RT, look.LB, look.RB, area, mask.View(), p.DstLT, p.DstRT, p.DstLB,

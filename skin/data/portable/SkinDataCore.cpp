@@ -17,7 +17,18 @@ TbsSkinContent DecodeSkinContent(const TbsSkinPackage& package) {
     return content;
 }
 
-TbsSkinDataCore::TbsSkinDataCore(TbsSkinMessageTarget& target) : FTarget(target) {}
+namespace {
+
+// Generations are drawn from one counter for the whole process (one thread
+// only), so a manager made where a destroyed one was never repeats its stamps.
+std::uint64_t NextSkinGeneration() {
+    static std::uint64_t last = 0;
+    return ++last;
+}
+
+}  // namespace
+
+TbsSkinDataCore::TbsSkinDataCore(TbsSkinMessageTarget& target) : FTarget(target), FGeneration(NextSkinGeneration()) {}
 
 TbsSkinDataCore::~TbsSkinDataCore() {
     FEmpty = true;
@@ -71,6 +82,7 @@ void TbsSkinDataCore::ReadContent(TbsSkinContent content) {
     FActivePictures = std::move(content.ActivePictures);
     const TMemIniFile ini(content.Definition);
     FDefinition.LoadFromIni(ini, FActivePictures);
+    FGeneration = NextSkinGeneration();
 }
 
 void TbsSkinDataCore::ClearSkin() {
@@ -86,6 +98,7 @@ void TbsSkinDataCore::ClearSkin() {
 void TbsSkinDataCore::ClearRecords() {
     FDefinition.ClearRecords();
     FActivePictures.clear();
+    FGeneration = NextSkinGeneration();
 }
 
 void TbsSkinDataCore::SetSkinnableForm(bool value) {

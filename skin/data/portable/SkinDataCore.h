@@ -17,6 +17,7 @@
 // repaint in their plain look, and then the error propagates.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -75,6 +76,13 @@ public:
     // skin colours set to the system colours.
     void ClearRecords();
 
+    // A stamp of the records and pictures held now. It changes whenever they
+    // are released or replaced (every ClearRecords, every completed read),
+    // and no two managers of the process ever hold the same one, so anything
+    // made from the pictures and kept with the stamp it was made under is
+    // known to be stale when the stamps differ.
+    std::uint64_t GetGeneration() const { return FGeneration; }
+
     // Exact, case-sensitive, first match, -1 when absent; no allocation.
     int FindSkinControlRecord(std::string_view name) const { return FDefinition.FindSkinControlRecord(name); }
     int FindSkinObjectRecord(std::string_view name) const { return FDefinition.FindSkinObjectRecord(name); }
@@ -115,6 +123,7 @@ private:
     void ReadContent(TbsSkinContent content);
 
     TbsSkinMessageTarget& FTarget;  // not owned
+    std::uint64_t FGeneration;
     bool FSkinnableForm = true;
     bool FShowLayeredBorders = true;
     bool FAeroBlurEnabled = true;

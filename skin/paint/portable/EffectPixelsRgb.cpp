@@ -95,6 +95,22 @@ void CentreGradientV(const TRgbView& A, const TRgbView& B, double Kf) {
 
 }  // namespace
 
+TRgbBuffer RgbBufferOf(const TPixelView& picture) {
+    if (picture.Empty()) return TRgbBuffer();
+    TRgbBuffer out(picture.Width, picture.Height);
+    const TRgbView view = out.View();
+    for (int y = 0; y < picture.Height; ++y) {
+        const std::uint32_t* src = picture.Row(y);
+        std::uint8_t* dst = view.Row(y);
+        for (int x = 0; x < picture.Width; ++x, dst += 3) {
+            dst[0] = PixelB(src[x]);
+            dst[1] = PixelG(src[x]);
+            dst[2] = PixelR(src[x]);
+        }
+    }
+    return out;
+}
+
 void MorphRgb(const TRgbView& A, const TRgbView& B, double Kf) {
     if (!SameSize(A, B)) return;
     const std::uint32_t weight = BlendWeight(Kf);  // Kf clamped to 0 ... 1 there

@@ -7,6 +7,7 @@
 #include "platform/portable/Exception.h"
 #include "platform/portable/PixelBuffer.h"
 #include "skin/data/portable/SkinEnums.h"  // TbsMorphKind, TbsInActiveEffect
+#include "skin/paint/portable/EffectPixels.h"  // TPixelView
 
 #include <cstddef>
 #include <cstdint>
@@ -56,6 +57,11 @@ struct TRgbBuffer {
         p[2] = r;
     }
 };
+
+// A 32-bit picture as 24-bit pixels, the form the mask readers and the
+// effect bitmaps take: blue, green and red copied, alpha dropped. An empty
+// view gives an empty buffer.
+TRgbBuffer RgbBufferOf(const TPixelView& picture);
 
 
 // Morphs between two states of an element, A (changed in place, the old

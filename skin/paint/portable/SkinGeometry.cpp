@@ -22,27 +22,28 @@ void CalcSkinGeometry(int Mode, const TRect& SrcRect, const TRect& SrcClient, TP
         DstClient = SrcClient;
         break;
     case bsrmNinePart: {
-        const int dW = W - SW, dH = H - SH;
+        const int dW = SaturatedDifference(W, SW), dH = SaturatedDifference(H, SH);
         DstLT = SrcLT;
-        DstRT = Point(SrcRT.X + dW, SrcRT.Y);
-        DstLB = Point(SrcLB.X, SrcLB.Y + dH);
-        DstRB = Point(SrcRB.X + dW, SrcRB.Y + dH);
-        DstClient = Rect(SrcClient.Left, SrcClient.Top, SrcClient.Right + dW, SrcClient.Bottom + dH);
+        DstRT = Point(SaturatedSum(SrcRT.X, dW), SrcRT.Y);
+        DstLB = Point(SrcLB.X, SaturatedSum(SrcLB.Y, dH));
+        DstRB = Point(SaturatedSum(SrcRB.X, dW), SaturatedSum(SrcRB.Y, dH));
+        DstClient = Rect(SrcClient.Left, SrcClient.Top, SaturatedSum(SrcClient.Right, dW),
+                         SaturatedSum(SrcClient.Bottom, dH));
         break;
     }
     case bsrmHorizontal:
         H = SH;
         DstLT = SrcLT;
-        DstRT = Point(SrcRT.X + W - SW, SrcRT.Y);
+        DstRT = Point(SaturatedSum(SrcRT.X, SaturatedDifference(W, SW)), SrcRT.Y);
         DstClient = SrcClient;
-        DstClient.Right += W - SW;
+        DstClient.Right = SaturatedSum(DstClient.Right, SaturatedDifference(W, SW));
         break;
     case bsrmVertical:
         W = SW;
         DstLT = SrcLT;
-        DstLB = Point(SrcLB.X, SrcLB.Y + H - SH);
+        DstLB = Point(SrcLB.X, SaturatedSum(SrcLB.Y, SaturatedDifference(H, SH)));
         DstClient = SrcClient;
-        DstClient.Bottom += H - SH;
+        DstClient.Bottom = SaturatedSum(DstClient.Bottom, SaturatedDifference(H, SH));
         break;
     default:
         break;

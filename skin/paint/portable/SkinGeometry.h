@@ -39,6 +39,13 @@
 #include <optional>
 #include <vector>
 
+// a + b, held to the int range: skin coordinates may lie anywhere in it,
+// and moving them by a size difference must not overflow.
+constexpr int SaturatedSum(int a, int b) {
+    const long long s = static_cast<long long>(a) + b;
+    return s > INT32_MAX ? INT32_MAX : s < INT32_MIN ? INT32_MIN : int(s);
+}
+
 // Resize modes.
 constexpr int bsrmNoSkin = -1;
 constexpr int bsrmFixed = 0;
