@@ -37,16 +37,23 @@ TEST_F(PixelMemoryTest, SmallPicturesAreNotKeptAndLargeOnesOnlyUpToTheBounds) {
     { TPixelBuffer button(75, 25); }
     EXPECT_EQ(pixelmemory::Stats().KeptBlocks, 0u);
 
-    // More large pictures than may be kept: the oldest go back first, and
-    // the kept bytes never pass the bound.
+    // More large pictures than may be kept: the oldest go back first.
     {
         std::vector<TPixelBuffer> many;
-        for (int i = 0; i < int(pixelmemory::MaxKeptBlocks) + 3; ++i) many.emplace_back(512 + i * 64, 512);
+        for (int i = 0; i < int(pixelmemory::MaxKeptBlocks) + 3; ++i) many.emplace_back(128, 128 + i);  // 64 KB and up
     }
     EXPECT_EQ(pixelmemory::Stats().KeptBlocks, pixelmemory::MaxKeptBlocks);
     EXPECT_LE(pixelmemory::Stats().KeptBytes, pixelmemory::MaxKeptBytes);
 
-    // One larger than everything kept together is freed at once.
+    // The kept bytes never pass their bound, and one picture larger than
+    // that bound is freed at once.
+    pixelmemory::Trim();
+    {
+        std::vector<TPixelBuffer> many;
+        for (int i = 0; i < 12; ++i) many.emplace_back(1024, 1024 + i);  // 4 MB each
+    }
+    EXPECT_LE(pixelmemory::Stats().KeptBytes, pixelmemory::MaxKeptBytes);
+    EXPECT_LT(pixelmemory::Stats().KeptBlocks, 12u);
     pixelmemory::Trim();
     { TPixelBuffer huge(4096, 4096); }  // 64 MB
     EXPECT_EQ(pixelmemory::Stats().KeptBlocks, 0u);
