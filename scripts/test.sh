@@ -18,6 +18,20 @@ if ! scripts/build.sh all; then
 fi
 
 out=${RDZ_BUILD_DIR:-build}
+
+# A build that reports success without its programs must not pass as a run
+# with fewer tests.
+missing=()
+for p in native/bin/portable_tests native/bin/skintool bench/bin/paintbench bench/bin/bench_skinload \
+         fuzz/bin/fuzz_package x86_64/bin/win32_tests.exe i686/bin/win32_tests.exe; do
+  [ -e "$out/$p" ] || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "test: the build left out ${missing[*]}"
+  echo "0 passed, 1 failed"
+  exit 1
+fi
+
 logs=$out/test-logs
 rm -rf "$logs"; mkdir -p "$logs"
 passed=0
