@@ -9,8 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/FrameworkClasses.h"
+#include "platform/LayoutProperties.h"
 #include "platform/StdCtrls.h"
 #include "platform/SystemHooks.h"
+#include "platform/portable/Exception.h"
+#include "platform/portable/LayoutText.h"
 #include "platform/portable/TimerIds.h"
 #include "tests/win32/WindowTestSupport.h"
 
@@ -398,6 +402,54 @@ TEST(FrameworkRelease, FreedMeanwhileOrAskedTwiceIsFreedOnce) {
     ASSERT_TRUE(PumpUntil([&] { return destroyed == 3; }, 2000));
     delete main;
     Application().ResetTerminated();
+}
+
+}  // namespace
+
+namespace {
+
+// A control with a second font, registered through the shared font group.
+class TTwoFonts : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+    TFont DefaultFont;
+};
+
+TEST_F(FrameworkInput, LayoutsSetButtonsKeysAndEveryFontGroupTheSameWay) {
+    TClassRegistry& classes = FrameworkClasses();
+    if (!classes.Find("TTwoFonts")) {
+        TClassBuilder<TTwoFonts> twoFonts(classes, "TTwoFonts", "TCustomControl");
+        twoFonts.Creatable();
+        AddFontProperties(twoFonts, "DefaultFont", [](TTwoFonts& c) -> TFont& { return c.DefaultFont; });
+    }
+    TLayoutNode layout = ParseLayoutText(R"(
+        F: TForm {
+          B: TButton { Default = True Cancel = True Caption = "&Spin" Font.Style = [fsBold] }
+          T: TTwoFonts {
+            Font.Name = "Arial"
+            DefaultFont.Name = "Tahoma" DefaultFont.Height = -13 DefaultFont.Style = [fsBold, fsItalic]
+            DefaultFont.Color = clBtnText DefaultFont.Charset = TURKISH_CHARSET
+          }
+        })",
+                                         nullptr);
+    Form->ReadLayoutInto(layout);
+    auto* button = dynamic_cast<TButton*>(Form->FindComponent("B"));
+    auto* two = dynamic_cast<TTwoFonts*>(Form->FindComponent("T"));
+    ASSERT_NE(button, nullptr);
+    ASSERT_NE(two, nullptr);
+    EXPECT_TRUE(button->GetDefault());
+    EXPECT_TRUE(button->GetCancel());
+    EXPECT_EQ(button->Font().GetStyle(), unsigned(fsBold));
+    EXPECT_EQ(two->Font().GetName(), "Arial");
+    EXPECT_EQ(two->DefaultFont.GetName(), "Tahoma");
+    EXPECT_EQ(two->DefaultFont.GetHeight(), -13);
+    EXPECT_EQ(two->DefaultFont.GetStyle(), unsigned(fsBold | fsItalic));
+    EXPECT_EQ(two->DefaultFont.GetColor(), clBtnText);
+    EXPECT_EQ(two->DefaultFont.GetCharset(), TURKISH_CHARSET);
+
+    TLayoutNode bad = ParseLayoutText("F: TForm { T: TTwoFonts { DefaultFont.Style = [fsShiny] } }", nullptr);
+    TForm other(nullptr);
+    EXPECT_THROW(other.ReadLayoutInto(bad), Exception);
 }
 
 }  // namespace
