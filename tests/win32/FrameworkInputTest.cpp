@@ -189,6 +189,24 @@ TEST_F(FrameworkInput, LosingTheCaptureEndsThePressWithoutRelease) {
     EXPECT_EQ(control->Log, (std::vector<std::string>{"enter", "double down", "dblclick", "lost", "leave"}));
 }
 
+TEST_F(FrameworkInput, WindowlessPressEndsWithoutClickWhenTheCaptureGoes) {
+    auto* label = Add<TLabel>(Form.get(), Bounds(10, 10, 40, 20));
+    auto* other = Add<TCustomControl>(Form.get(), Bounds(100, 10, 50, 30));
+    int clicks = 0;
+    label->SetOnClick([&](TComponent*) { ++clicks; });
+    HWND wnd = Form->GetHandle();
+    SendMessageA(wnd, WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
+    SendMessageA(wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    ASSERT_EQ(GetCapture(), wnd);
+    SetCapture(other->GetHandle());  // a popup, say, takes the mouse
+    ReleaseCapture();
+    SendMessageA(wnd, WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+    EXPECT_EQ(clicks, 0) << "the press was lost with the capture";
+    SendMessageA(wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    SendMessageA(wnd, WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+    EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(FrameworkInput, HoverLastsWhileThePointerIsOverAWindowInside) {
     auto* panel = Add<TPressable>(Form.get(), Bounds(10, 10, 150, 100));
     auto* inner = new TPressable(Form.get());
