@@ -1,3 +1,13 @@
+// Sections:
+//  FrameworkWndProc  the one window procedure, binding objects to windows
+//  TControl          geometry, visibility, font, events; DrawParentImage
+//  TGraphicControl   invalidation through the parent
+//  TWinControl       window creation, children, tab order, alignment, the
+//                    message switch, painting of windowless children, mouse
+//                    (hover, capture), timers, keyboard, walk and broadcast
+//  TCustomControl    painting on a canvas, WM_PRINTCLIENT
+//  TWindowHook       handlers in front of a window procedure
+//  ReleaseLater      freeing components after their handlers returned
 #include "platform/Controls.h"
 
 #include <windowsx.h>
@@ -5,6 +15,8 @@
 #include <algorithm>
 #include <map>
 
+#include "platform/SystemHooks.h"
+#include "platform/portable/AppMessages.h"
 #include "platform/portable/Exception.h"
 
 // Implemented by the application object (Forms.cpp): shows an error that no
@@ -18,6 +30,21 @@ constexpr const char* kCreateWindowFailed = "Error creating window";
 struct TClassEntry {
     WNDPROC Original = nullptr;  // the system class's procedure, or nullptr
 };
+
+// Framework window procedures running now, nested ones counted: a
+// component asked to be freed waits until this is 0 (ReleaseLater).
+int gHandlerDepth = 0;
+
+// Child windows get ids of their own, so that WM_MEASUREITEM, which names
+// its control only by id, can be relayed. Ids below 0x100 are left to the
+// dialog manager's (IDOK, IDCANCEL, ...).
+UINT_PTR NextChildId() {
+    static UINT_PTR next = 0xFF;
+    next = next >= 0xFFFF ? 0x100 : next + 1;
+    return next;
+}
+
+void PostPendingReleases();
 std::map<std::string, TClassEntry>& ClassTable() {
     static std::map<std::string, TClassEntry> table;
     return table;
@@ -66,6 +93,13 @@ WNDPROC OriginalProcOf(HWND wnd) {
     return it == ClassTable().end() ? nullptr : it->second.Original;
 }
 
+TRect Intersection(const TRect& a, const TRect& b) {
+    return Rect(std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
+                std::min(a.Bottom, b.Bottom));
+}
+
+bool Overlap(const TRect& a, const TRect& b) { return !Intersection(a, b).IsEmpty(); }
+
 unsigned ShiftFromKeys(WPARAM keys) {
     unsigned s = 0;
     if (keys & MK_SHIFT) s |= ssShift;
@@ -94,18 +128,31 @@ LRESULT CALLBACK FrameworkWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lPar
         return original ? CallWindowProcA(original, wnd, msg, wParam, lParam) : DefWindowProcA(wnd, msg, wParam, lParam);
     }
     LRESULT result = 0;
+    ++gHandlerDepth;
     try {
         result = control->Dispatch(msg, wParam, lParam);
     } catch (const std::exception& e) {
         HandleFrameworkException(e);
     }
     if (msg == WM_NCDESTROY) {
-        // The window is gone: the object lets go of it without destroying it again.
+        // The window is gone: the object lets go of it without destroying it
+        // again, and of its timers, which went with it.
         SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
         (void)control->FHandle.Release();
+        control->FTimers.clear();
         control->FTrackingLeave = false;
+        control->FMousePressed = false;
     }
+    if (--gHandlerDepth == 0) PostPendingReleases();
     return result;
+}
+
+unsigned KeyShiftState() {
+    unsigned s = 0;
+    if (GetKeyState(VK_SHIFT) & 0x8000) s |= ssShift;
+    if (GetKeyState(VK_CONTROL) & 0x8000) s |= ssCtrl;
+    if (GetKeyState(VK_MENU) & 0x8000) s |= ssAlt;
+    return s;
 }
 
 // ---- TControl -----------------------------------------------------------------
@@ -213,8 +260,74 @@ TPoint TControl::ClientToScreen(TPoint p) const {
     return FParent->ClientToScreen(Point(p.X + FLeft, p.Y + FTop));
 }
 
+bool TControl::IsEnabledInParents() const {
+    for (const TControl* c = this; c; c = c->FParent) {
+        if (!c->FEnabled) return false;
+    }
+    return true;
+}
+
+LRESULT TControl::Perform(UINT, WPARAM, LPARAM) { return 0; }
+
+bool TControl::DialogKey(WORD, unsigned) { return false; }
+bool TControl::DialogChar(char) { return false; }
+
+void TControl::DrawParentImage(HDC dc) const {
+    TWinControl* parent = FParent;
+    if (!parent || !dc) return;
+    const TRect bounds = GetBoundsRect();
+    {
+        // The parent's background and face, in its client coordinates.
+        TSaveDc save(dc);
+        OffsetViewportOrgEx(dc, -bounds.Left, -bounds.Top, nullptr);
+        const TRect client = parent->GetClientRect();
+        IntersectClipRect(dc, client.Left, client.Top, client.Right, client.Bottom);
+        // Through the window, so that a hook on the parent (a skinned form's
+        // frame) paints its background.
+        if (HWND wnd = parent->WindowHandle()) {
+            SendMessageA(wnd, WM_ERASEBKGND, WPARAM(dc), 0);
+        } else {
+            parent->Perform(WM_ERASEBKGND, WPARAM(dc), 0);
+        }
+        parent->PaintFace(dc);
+    }
+    for (TControl* sibling : parent->FControls) {
+        if (sibling == this) break;  // the rest lie above this control
+        if (!sibling->FVisible || sibling->FWidth <= 0 || sibling->FHeight <= 0) continue;
+        if (auto* g = dynamic_cast<TGraphicControl*>(sibling)) {
+            const TRect area = g->GetPaintRect();
+            if (!Overlap(area, bounds)) continue;
+            TSaveDc save(dc);
+            OffsetViewportOrgEx(dc, g->FLeft - bounds.Left, g->FTop - bounds.Top, nullptr);
+            IntersectClipRect(dc, area.Left - g->FLeft, area.Top - g->FTop, area.Right - g->FLeft,
+                              area.Bottom - g->FTop);
+            TCanvas canvas(dc);  // its own objects, put back before RestoreDC
+            canvas.Font().Assign(g->Font());
+            canvas.Brush().SetColor(g->GetColor());
+            g->Paint(canvas);
+            continue;
+        }
+        auto* w = dynamic_cast<TWinControl*>(sibling);
+        HWND wnd = w ? w->WindowHandle() : nullptr;
+        if (!wnd || !Overlap(w->GetBoundsRect(), bounds)) continue;
+        // The client area sits inside the window's frame, if any.
+        POINT origin{0, 0};
+        MapWindowPoints(wnd, parent->WindowHandle(), &origin, 1);
+        RECT client{};
+        ::GetClientRect(wnd, &client);
+        TSaveDc save(dc);
+        OffsetViewportOrgEx(dc, origin.x - bounds.Left, origin.y - bounds.Top, nullptr);
+        IntersectClipRect(dc, 0, 0, client.right, client.bottom);
+        SendMessageA(wnd, WM_ERASEBKGND, WPARAM(dc), 0);
+        SendMessageA(wnd, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT);
+    }
+}
+
 void TControl::Click() {
     if (FOnClick) FOnClick(this);
+}
+void TControl::DblClick() {
+    if (FOnDblClick) FOnDblClick(this);
 }
 void TControl::MouseDown(TMouseButton button, unsigned shift, int x, int y) {
     if (FOnMouseDown) FOnMouseDown(this, button, shift, x, y);
@@ -306,8 +419,9 @@ void TWinControl::CreateWnd() {
     TCreateParams params;
     CreateParams(params);
     std::string className = RegisterWindowClass(params);
+    HMENU childId = (params.Style & WS_CHILD) ? reinterpret_cast<HMENU>(NextChildId()) : nullptr;
     HWND wnd = CreateWindowExA(params.ExStyle, className.c_str(), params.Caption.c_str(), params.Style, params.X,
-                               params.Y, params.Width, params.Height, params.WndParent, nullptr, FrameworkInstance(),
+                               params.Y, params.Width, params.Height, params.WndParent, childId, FrameworkInstance(),
                                this);
     if (!wnd) throw Exception(std::string(kCreateWindowFailed) + " " + GetName());
     InitializeWnd();
@@ -434,6 +548,7 @@ void TWinControl::Realign() {
         ~TReset() { Flag = false; }
     } reset{FAligning};
     TRect area = GetClientRect();
+    AdjustClientRect(area);
     for (TControl* c : FControls) {
         if (!c->GetVisible()) continue;
         int w = c->FWidth, h = c->FHeight;
@@ -472,6 +587,8 @@ std::string TWinControl::GetText() const {
 }
 
 void TWinControl::SetText(const std::string& value) {
+    // Only a different text is a change: no repaint, no change notification.
+    if (value == GetText()) return;
     FText = value;
     if (FHandle) SetWindowTextA(FHandle.Get(), value.c_str());
     TextChanged();
@@ -493,6 +610,13 @@ TPoint TWinControl::ClientToScreen(TPoint p) const {
 }
 
 bool TWinControl::Focused() const { return FHandle && GetFocus() == FHandle.Get(); }
+
+bool TWinControl::CanFocus() const {
+    for (const TControl* c = this; c; c = c->GetParent()) {
+        if (!c->GetVisible() || !c->GetEnabled()) return false;
+    }
+    return true;
+}
 
 void TWinControl::SetFocus() { ::SetFocus(GetHandle()); }
 
@@ -522,6 +646,9 @@ LRESULT TWinControl::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT TWinControl::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
     HWND wnd = FHandle.Get();
     if (!wnd) return 0;
+    // The system's own numbers mean other things to native controls (1226
+    // would set a rich edit's typography options): they stop here.
+    if (FDefWndProc && AppMessageName(msg)) return 0;
     return FDefWndProc ? CallWindowProcA(FDefWndProc, wnd, msg, wParam, lParam) : DefWindowProcA(wnd, msg, wParam, lParam);
 }
 
@@ -539,6 +666,38 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
+        case WM_DRAWITEM: {
+            auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+            if (item->CtlType == ODT_MENU) break;
+            if (TWinControl* child = FromHandle(item->hwndItem)) {
+                if (child->OnDrawItem(*item)) return TRUE;
+            }
+            break;
+        }
+        case WM_MEASUREITEM: {
+            // Sent while the child's window is being made: found by its id.
+            auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            if (item->CtlType == ODT_MENU || !FHandle) break;
+            if (TWinControl* child = FromHandle(GetDlgItem(FHandle.Get(), int(item->CtlID)))) {
+                if (child->OnMeasureItem(*item)) return TRUE;
+            }
+            break;
+        }
+        case WM_VSCROLL:
+        case WM_HSCROLL: {
+            const bool vertical = msg == WM_VSCROLL;
+            const WORD code = LOWORD(wParam);
+            const int position = short(HIWORD(wParam));
+            if (lParam) {
+                TWinControl* bar = FromHandle(reinterpret_cast<HWND>(lParam));
+                if (bar && bar != this) {
+                    if (bar->OnScroll(vertical, code, position)) return 0;
+                    break;
+                }
+            }
+            if (OnScroll(vertical, code, position)) return 0;
+            break;
+        }
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
@@ -554,8 +713,43 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             return r;
         }
         case WM_TIMER:
-            OnTimer(wParam);
-            return 0;
+            if (OnTimer(wParam)) return 0;
+            break;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN: {
+            unsigned shift = KeyShiftState() | ((lParam & (1 << 29)) ? ssAlt : 0u);
+            if (OnKeyDown(WORD(wParam), shift)) return 0;
+            break;
+        }
+        case WM_KEYUP:
+        case WM_SYSKEYUP: {
+            unsigned shift = KeyShiftState() | ((lParam & (1 << 29)) ? ssAlt : 0u);
+            if (OnKeyUp(WORD(wParam), shift)) return 0;
+            break;
+        }
+        case WM_CHAR:
+            if (OnChar(char(wParam))) return 0;
+            break;
+        case WM_SETFOCUS: {
+            LRESULT r = DefaultHandler(msg, wParam, lParam);
+            OnSetFocus(reinterpret_cast<HWND>(wParam));
+            return r;
+        }
+        case WM_KILLFOCUS: {
+            LRESULT r = DefaultHandler(msg, wParam, lParam);
+            OnKillFocus(reinterpret_cast<HWND>(wParam));
+            return r;
+        }
+        case WM_MOUSEWHEEL:
+            if (OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), ShiftFromKeys(GET_KEYSTATE_WPARAM(wParam)),
+                             Point(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))))
+                return 0;
+            break;
+        case WM_GETDLGCODE:
+            return OnGetDlgCode(wParam, reinterpret_cast<MSG*>(lParam));
+        case WM_CAPTURECHANGED:
+            OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+            break;
         case WM_MOUSEMOVE:
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:
@@ -611,13 +805,46 @@ void TWinControl::PaintControls(TCanvas& canvas) {
     }
 }
 
-void TWinControl::UpdateMouseControl(TPoint p) {
-    TGraphicControl* now = FMouseInside ? GraphicControlAt(p) : nullptr;
-    if (now == FMouseControl) return;
+void TWinControl::SetMouseControl(TGraphicControl* control) {
+    if (control == FMouseControl) return;
     TGraphicControl* old = FMouseControl;
-    FMouseControl = now;
+    FMouseControl = control;
     if (old) old->MouseLeave();
-    if (now) now->MouseEnter();
+    if (control) control->MouseEnter();
+}
+
+void TWinControl::UpdateMouseControl(TPoint p) { SetMouseControl(FMouseInside ? GraphicControlAt(p) : nullptr); }
+
+void TWinControl::TrackMouseLeave() {
+    if (FTrackingLeave || !FHandle) return;
+    TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, FHandle.Get(), 0};
+    FTrackingLeave = TrackMouseEvent(&tme) != FALSE;
+}
+
+void TWinControl::CheckMouseLeave() {
+    if (!FMouseInside) return;
+    HWND wnd = FHandle.Get();
+    HWND under = WindowUnderCursor();
+    // Over a window inside this one (an edit in a panel) still counts as over.
+    if (wnd && under && (under == wnd || IsChild(wnd, under))) return;
+    SetMouseControl(nullptr);
+    MouseLeave();
+    // The pointer may have left the parent through this window.
+    if (TWinControl* parent = GetParent()) parent->CheckMouseLeave();
+}
+
+void TWinControl::OnCaptureChanged(HWND newCapture) {
+    if (FHandle && newCapture == FHandle.Get()) return;
+    if (FCaptureControl) {
+        // A windowless child's press ends without a click.
+        FCaptureControl->FMouseDown = false;
+        FCaptureControl = nullptr;
+    }
+    if (!FMousePressed) return;
+    FMousePressed = false;
+    CaptureLost();
+    // No more moves will tell: the pointer's place settles the hover.
+    CheckMouseLeave();
 }
 
 LRESULT TWinControl::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -625,17 +852,21 @@ LRESULT TWinControl::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
     unsigned shift = ShiftFromKeys(wParam);
     if (msg == WM_MOUSELEAVE) {
         FTrackingLeave = false;
-        FMouseInside = false;
-        UpdateMouseControl(p);
-        TControl::MouseLeave();
+        // While a press holds the capture, the moves' positions decide.
+        if (!FMousePressed) {
+            SetMouseControl(nullptr);
+            CheckMouseLeave();
+        }
         return DefaultHandler(msg, wParam, lParam);
     }
-    if (!FMouseInside) {
-        TControl::MouseEnter();
-    }
-    if (!FTrackingLeave && FHandle) {
-        TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, FHandle.Get(), 0};
-        FTrackingLeave = TrackMouseEvent(&tme) != FALSE;
+    if (FMousePressed) {
+        // Captured: moves arrive from anywhere; inside is where they are.
+        bool inside = PtInRect(GetClientRect(), p);
+        if (inside && !FMouseInside) MouseEnter();
+        if (!inside && FMouseInside) MouseLeave();
+    } else {
+        if (!FMouseInside) MouseEnter();
+        TrackMouseLeave();
     }
     UpdateMouseControl(p);
     TGraphicControl* target = FCaptureControl ? FCaptureControl : FMouseControl;
@@ -643,6 +874,8 @@ LRESULT TWinControl::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
     TMouseButton button = TMouseButton::mbLeft;
     if (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONUP) button = TMouseButton::mbRight;
     if (msg == WM_MBUTTONDOWN || msg == WM_MBUTTONUP) button = TMouseButton::mbMiddle;
+    const bool leftPress = msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK;
+    if (msg == WM_LBUTTONDBLCLK) shift |= ssDouble;
     switch (msg) {
         case WM_MOUSEMOVE:
             if (target) {
@@ -657,15 +890,21 @@ LRESULT TWinControl::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
             if (target) {
-                if (msg != WM_RBUTTONDOWN && msg != WM_MBUTTONDOWN) {
+                if (leftPress) {
                     FCaptureControl = target;
                     target->FMouseDown = true;
                     SetCapture(FHandle.Get());
                 }
                 TPoint l = local(target);
                 target->MouseDown(button, shift, l.X, l.Y);
+                if (msg == WM_LBUTTONDBLCLK) target->DblClick();
             } else {
+                if (leftPress && FCaptureMouseOnPress && FHandle) {
+                    FMousePressed = true;  // first: the capture change it causes is no loss
+                    SetCapture(FHandle.Get());
+                }
                 MouseDown(button, shift, p.X, p.Y);
+                if (msg == WM_LBUTTONDBLCLK) DblClick();
             }
             break;
         case WM_LBUTTONUP:
@@ -683,6 +922,11 @@ LRESULT TWinControl::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
                 g->MouseUp(button, shift, l.X, l.Y);
                 if (click) g->Click();
             } else {
+                if (msg == WM_LBUTTONUP && FMousePressed) {
+                    FMousePressed = false;  // first: releasing the capture is no loss
+                    ReleaseCapture();
+                    if (FMouseInside) TrackMouseLeave();
+                }
                 MouseUp(button, shift, p.X, p.Y);
             }
             break;
@@ -692,6 +936,108 @@ LRESULT TWinControl::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefaultHandler(msg, wParam, lParam);
 }
 
+bool TWinControl::OnTimer(UINT_PTR id) { return TimerRunning(id); }
+
+void TWinControl::StartTimer(UINT_PTR id, UINT interval) {
+    HWND wnd = GetHandle();
+    FTimers.erase(id);  // killed first, so that the old owner cannot kill the new timer
+    TTimerId timer(wnd, id, interval);
+    if (timer) FTimers.emplace(id, std::move(timer));
+}
+
+void TWinControl::StopTimer(UINT_PTR id) { FTimers.erase(id); }
+
+bool TWinControl::OnScroll(bool, WORD, int) { return false; }
+
+bool TWinControl::OnKeyDown(WORD key, unsigned shift) {
+    KeyDown(key, shift);
+    return key == 0;
+}
+
+bool TWinControl::OnKeyUp(WORD key, unsigned shift) {
+    KeyUp(key, shift);
+    return key == 0;
+}
+
+bool TWinControl::OnChar(char ch) {
+    KeyPress(ch);
+    return ch == 0;
+}
+
+void TWinControl::OnSetFocus(HWND) { DoEnter(); }
+void TWinControl::OnKillFocus(HWND) { DoExit(); }
+
+bool TWinControl::OnMouseWheel(int delta, unsigned shift, TPoint screenPos) {
+    bool handled = false;
+    if (FOnMouseWheel) FOnMouseWheel(this, shift, delta, screenPos, handled);
+    return handled;
+}
+
+LRESULT TWinControl::OnGetDlgCode(WPARAM key, MSG* msg) {
+    return DefaultHandler(WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(msg));
+}
+
+void TWinControl::KeyDown(WORD& key, unsigned shift) {
+    if (FOnKeyDown) FOnKeyDown(this, key, shift);
+}
+void TWinControl::KeyUp(WORD& key, unsigned shift) {
+    if (FOnKeyUp) FOnKeyUp(this, key, shift);
+}
+void TWinControl::KeyPress(char& key) {
+    if (FOnKeyPress) FOnKeyPress(this, key);
+}
+void TWinControl::DoEnter() {
+    if (FOnEnter) FOnEnter(this);
+}
+void TWinControl::DoExit() {
+    if (FOnExit) FOnExit(this);
+}
+
+bool TWinControl::Contains(const TControl* control) const {
+    return std::find(FControls.begin(), FControls.end(), control) != FControls.end();
+}
+
+bool TWinControl::WalkControls(const std::function<bool(TControl&)>& visit) {
+    const std::vector<TControl*> children = FControls;  // the visits may add or remove controls
+    for (TControl* c : children) {
+        if (!Contains(c)) continue;
+        if (visit(*c)) return true;
+        if (!Contains(c)) continue;
+        auto* w = dynamic_cast<TWinControl*>(c);
+        if (w && w->WalkControls(visit)) return true;
+    }
+    return false;
+}
+
+void TWinControl::ForEachControl(const std::function<void(TControl&)>& visit) {
+    WalkControls([&](TControl& c) {
+        visit(c);
+        return false;
+    });
+}
+
+TControl* TWinControl::FindControl(const std::function<bool(TControl&)>& pred) {
+    TControl* found = nullptr;
+    WalkControls([&](TControl& c) {
+        if (pred(c)) found = &c;
+        return found != nullptr;
+    });
+    return found;
+}
+
+void TWinControl::Broadcast(UINT msg, WPARAM wParam, LPARAM lParam) {
+    const std::vector<TControl*> children = FControls;
+    for (TControl* c : children) {
+        if (!Contains(c)) continue;
+        auto* w = dynamic_cast<TWinControl*>(c);
+        if (w && w->HandleAllocated()) {
+            SendMessageA(w->WindowHandle(), msg, wParam, lParam);
+        } else {
+            c->Perform(msg, wParam, lParam);
+        }
+    }
+}
+
 // ---- TCustomControl ----------------------------------------------------------------
 
 void TCustomControl::Paint(TCanvas& canvas) {
@@ -699,14 +1045,17 @@ void TCustomControl::Paint(TCanvas& canvas) {
     canvas.FillRect(GetClientRect());
 }
 
+void TCustomControl::PaintOn(HDC dc) {
+    TSaveDc save(dc);
+    TCanvas canvas(dc);
+    canvas.Font().Assign(Font());
+    Paint(canvas);
+}
+
 bool TCustomControl::OnPaint() {
     PAINTSTRUCT ps{};
     HDC dc = BeginPaint(GetHandle(), &ps);
-    {
-        TCanvas canvas(dc);
-        canvas.Font().Assign(Font());
-        Paint(canvas);
-    }
+    PaintOn(dc);
     {
         TCanvas canvas(dc);
         PaintControls(canvas);
@@ -716,6 +1065,25 @@ bool TCustomControl::OnPaint() {
 }
 
 bool TCustomControl::OnEraseBackground(HDC) { return true; }  // Paint covers everything
+
+LRESULT TCustomControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_PRINTCLIENT) {
+        OnPrintClient(reinterpret_cast<HDC>(wParam));
+        return 0;
+    }
+    return TWinControl::WndProc(msg, wParam, lParam);
+}
+
+void TCustomControl::OnPrintClient(HDC dc) {
+    if (!dc) return;
+    PaintOn(dc);
+    TCanvas canvas(dc);
+    PaintControls(canvas);
+}
+
+void TCustomControl::PaintFace(HDC dc) {
+    if (dc) PaintOn(dc);
+}
 
 // ---- TWindowHook ---------------------------------------------------------------------
 
@@ -738,4 +1106,89 @@ LRESULT TWindowHook::HookWndProc(UINT msg, WPARAM wParam, LPARAM lParam) { retur
 LRESULT TWindowHook::CallPrevious(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (!FControl) return 0;
     return FNext ? FNext->HookWndProc(msg, wParam, lParam) : FControl->WndProc(msg, wParam, lParam);
+}
+
+// ---- ReleaseLater ---------------------------------------------------------------------
+
+namespace {
+
+// The components waiting to be freed. It asks to hear of their destruction,
+// so that one freed meanwhile by its owner is forgotten, not freed again.
+class TReleaseList : public TComponent {
+public:
+    TReleaseList() : TComponent(nullptr) {}
+
+    void Add(TComponent* component) {
+        if (std::find(FPending.begin(), FPending.end(), component) != FPending.end()) return;
+        FPending.push_back(component);
+        FreeNotification(component);
+    }
+    // The first waiting component, no longer watched; nullptr when none.
+    TComponent* TakeFirst() {
+        if (FPending.empty()) return nullptr;
+        TComponent* first = FPending.front();
+        FPending.erase(FPending.begin());
+        RemoveFreeNotification(first);
+        return first;
+    }
+    bool Empty() const { return FPending.empty(); }
+    void Notification(TComponent* component, TOperation operation) override {
+        TComponent::Notification(component, operation);
+        if (operation == TOperation::opRemove)
+            FPending.erase(std::remove(FPending.begin(), FPending.end(), component), FPending.end());
+    }
+
+    bool Posted = false;  // a WM_RELEASECOMPONENTS is on its way
+
+private:
+    std::vector<TComponent*> FPending;  // not owned until freed
+};
+
+TReleaseList& PendingReleases() {
+    static TReleaseList list;
+    return list;
+}
+
+void FreePendingReleases() {
+    // One at a time: freeing one may free others of the list (the components
+    // it owns), which then leave the list by their notification.
+    while (TComponent* next = PendingReleases().TakeFirst()) delete next;
+}
+
+LRESULT CALLBACK ReleaseWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != WM_RELEASECOMPONENTS) return DefWindowProcA(wnd, msg, wParam, lParam);
+    PendingReleases().Posted = false;
+    // Taken from a pump inside a handler: that handler's window may be one of
+    // them. PostPendingReleases posts again once the handlers are done.
+    if (gHandlerDepth == 0) FreePendingReleases();
+    return 0;
+}
+
+// A message-only window whose only message is WM_RELEASECOMPONENTS.
+HWND ReleaseWindow() {
+    static TWindowHandle window = [] {
+        WNDCLASSEXA wc{};
+        wc.cbSize = sizeof(wc);
+        wc.lpfnWndProc = ReleaseWndProc;
+        wc.hInstance = FrameworkInstance();
+        wc.lpszClassName = "RdzRelease";
+        RegisterClassExA(&wc);
+        return TWindowHandle(CreateWindowExA(0, "RdzRelease", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                             FrameworkInstance(), nullptr));
+    }();
+    return window.Get();
+}
+
+void PostPendingReleases() {
+    TReleaseList& list = PendingReleases();
+    if (list.Empty() || list.Posted) return;
+    list.Posted = PostMessageA(ReleaseWindow(), WM_RELEASECOMPONENTS, 0, 0) != FALSE;
+}
+
+}  // namespace
+
+void ReleaseLater(TComponent* component) {
+    if (!component || component->IsDestroying()) return;
+    PendingReleases().Add(component);
+    PostPendingReleases();
 }

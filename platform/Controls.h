@@ -9,6 +9,8 @@
 //  TCustomControl   a windowed control that paints itself on a canvas
 //  TWindowHook      puts another object's handler in front of a windowed
 //                   control's window procedure, and takes it out again
+//  ReleaseLater     frees a component once no handler of the framework
+//                   is running any more
 //
 // Every window of the framework, whether of its own classes or of a system
 // class such as EDIT (superclassed under the name "Rdz.EDIT"), has one
@@ -17,6 +19,13 @@
 //
 // Coordinates of a control are client coordinates of its parent; a control
 // inside a group box is positioned within the group box.
+//
+// Messages reach a windowed control's typed handlers (OnPaint, OnTimer,
+// OnKeyDown, ...); a handler returning true has used the message up, false
+// passes it on to the window class (a native control's own procedure, or
+// the default one). The system's own message numbers (AppMessages.h) never
+// reach a native control's procedure. Windowless controls receive messages
+// only by direct dispatch (Perform).
 #pragma once
 
 // Types.h comes first: windows.h defines colour macros with the names of its functions.
@@ -24,6 +33,8 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -37,11 +48,30 @@ class TWinControl;
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
-// Shift state bits of mouse events.
-enum TShiftStateFlag : unsigned { ssShift = 1, ssCtrl = 2, ssLeft = 4, ssRight = 8, ssMiddle = 16 };
+// Shift state bits of mouse and key events.
+enum TShiftStateFlag : unsigned {
+    ssShift = 1,
+    ssCtrl = 2,
+    ssLeft = 4,
+    ssRight = 8,
+    ssMiddle = 16,
+    ssAlt = 32,
+    ssDouble = 64,  // the press is the second of a double click
+};
 
 using TMouseEvent = std::function<void(TComponent* Sender, TMouseButton Button, unsigned Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TComponent* Sender, unsigned Shift, int X, int Y)>;
+// Key is a virtual-key code; a handler that sets it to 0 uses the key up.
+using TKeyEvent = std::function<void(TComponent* Sender, WORD& Key, unsigned Shift)>;
+// Key is a character of the ANSI code page; a handler that sets it to 0 uses it up.
+using TKeyPressEvent = std::function<void(TComponent* Sender, char& Key)>;
+// WheelDelta: 120 per notch, positive away from the user; MousePos in
+// screen coordinates. Handled true uses the turn up.
+using TMouseWheelEvent =
+    std::function<void(TComponent* Sender, unsigned Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
+
+// The shift state of the keyboard now (ssShift, ssCtrl, ssAlt).
+unsigned KeyShiftState();
 
 class TControl : public TComponent {
 public:
@@ -99,6 +129,30 @@ public:
     }
 
     virtual TPoint ClientToScreen(TPoint p) const;
+    // Enabled, and every parent up to the top enabled too.
+    bool IsEnabledInParents() const;
+
+    // A message given to the control directly, not through a window: how
+    // windowless controls receive messages (WM_PARENTBGCHANGED and the
+    // like). Windowed controls run it through their hooks and window
+    // procedure. The base answers 0.
+    virtual LRESULT Perform(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    // Paints into dc, whose (0, 0) is this control's top-left, what its
+    // parent shows behind it: the parent's background and face, then every
+    // visible sibling below this control in the parent's z-order (its
+    // control list, windowed and windowless alike, bottom first) that
+    // overlaps it, each clipped to its bounds. dc may be a screen or a
+    // memory context; its origin and clip are left as they were.
+    void DrawParentImage(HDC dc) const;
+
+    // The form's dialog-key step offers Enter and Escape to its controls,
+    // depth first, until one takes the key (a default or cancel button):
+    // true when this control took it.
+    virtual bool DialogKey(WORD key, unsigned shift);
+    // The same for a character the focused control does not take (and
+    // Alt+character): true when it was this control's accelerator.
+    virtual bool DialogChar(char ch);
 
     void SetOnClick(TNotifyEvent value) { FOnClick = std::move(value); }
     void SetOnMouseDown(TMouseEvent value) { FOnMouseDown = std::move(value); }
@@ -106,9 +160,11 @@ public:
     void SetOnMouseMove(TMouseMoveEvent value) { FOnMouseMove = std::move(value); }
     void SetOnMouseEnter(TNotifyEvent value) { FOnMouseEnter = std::move(value); }
     void SetOnMouseLeave(TNotifyEvent value) { FOnMouseLeave = std::move(value); }
+    void SetOnDblClick(TNotifyEvent value) { FOnDblClick = std::move(value); }
 
     // Raised by the framework; overrides call the base to fire the events.
     virtual void Click();
+    virtual void DblClick();
     virtual void MouseDown(TMouseButton button, unsigned shift, int x, int y);
     virtual void MouseUp(TMouseButton button, unsigned shift, int x, int y);
     virtual void MouseMove(unsigned shift, int x, int y);
@@ -141,7 +197,7 @@ private:
     bool FFontFromParent = false;  // guards FontChanged while copying the parent's
     TColor FColor = clBtnFace;
     std::unique_ptr<TFont> FFont;
-    TNotifyEvent FOnClick, FOnMouseEnter, FOnMouseLeave;
+    TNotifyEvent FOnClick, FOnDblClick, FOnMouseEnter, FOnMouseLeave;
     TMouseEvent FOnMouseDown, FOnMouseUp;
     TMouseMoveEvent FOnMouseMove;
 };
@@ -198,8 +254,19 @@ public:
     // Destroys the window (and its children's) keeping the object's state.
     void DestroyHandle();
 
+    // Children in z-order, bottom first.
     int GetControlCount() const { return int(FControls.size()); }
     TControl* GetControl(int index) const { return FControls.at(std::size_t(index)); }
+    // Visits every control inside this one, depth first: a control before
+    // its children, children in z-order, windowed and windowless alike. A
+    // control that the visit (or anything it causes) removes is not visited
+    // again, nor are its children.
+    void ForEachControl(const std::function<void(TControl&)>& visit);
+    // The first control, in the order of ForEachControl, that pred accepts.
+    TControl* FindControl(const std::function<bool(TControl&)>& pred);
+    // Sends a message to every child (not deeper): a windowed child through
+    // its window when it has one, any other by direct dispatch (Perform).
+    void Broadcast(UINT msg, WPARAM wParam, LPARAM lParam);
     // The visible, enabled graphic child at p (client coordinates), topmost first.
     TGraphicControl* GraphicControlAt(TPoint p) const;
 
@@ -218,11 +285,35 @@ public:
     void Update() override;
     TPoint ClientToScreen(TPoint p) const override;
     bool Focused() const;
+    // Visible and enabled up to the top: the window may take the focus.
+    bool CanFocus() const;
     void SetFocus();
 
-    // Sends a message through the hook chain and the window procedure
+    // Runs a message through the hook chain and the window procedure
     // without the window system (the window need not exist).
-    LRESULT Perform(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT Perform(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+    // Timers of this window, owned by the object: StartTimer (re)starts the
+    // id with that interval (ms), StopTimer stops it. They stop when the
+    // window goes (RecreateWnd included). Ids: platform/portable/TimerIds.h.
+    void StartTimer(UINT_PTR id, UINT interval);
+    void StopTimer(UINT_PTR id);
+    bool TimerRunning(UINT_PTR id) const { return FTimers.count(id) != 0; }
+
+    // Left button pressed on this window (not on a windowless child) and
+    // not yet released, with capture on press switched on.
+    bool IsMousePressed() const { return FMousePressed; }
+    // Ends the hover (MouseLeave) when the pointer, as WindowUnderCursor
+    // tells, is over neither this window nor a window inside it; then its
+    // hovered parents check too. For pointer polling by timer.
+    void CheckMouseLeave();
+
+    void SetOnKeyDown(TKeyEvent value) { FOnKeyDown = std::move(value); }
+    void SetOnKeyUp(TKeyEvent value) { FOnKeyUp = std::move(value); }
+    void SetOnKeyPress(TKeyPressEvent value) { FOnKeyPress = std::move(value); }
+    void SetOnEnter(TNotifyEvent value) { FOnEnter = std::move(value); }
+    void SetOnExit(TNotifyEvent value) { FOnExit = std::move(value); }
+    void SetOnMouseWheel(TMouseWheelEvent value) { FOnMouseWheel = std::move(value); }
     // Re-lays out the aligned children.
     void Realign();
     // Paints the graphic children that intersect the canvas clip.
@@ -248,10 +339,52 @@ protected:
     virtual bool OnEraseBackground(HDC dc);
     virtual void OnCommand(WORD notifyCode) { (void)notifyCode; }
     virtual void OnSize() { Realign(); }
-    virtual void OnTimer(UINT_PTR id) { (void)id; }
+    // True when the id is this object's; an id it does not own goes on to
+    // the window class (a native control's own timers). The base owns the
+    // ids started with StartTimer.
+    virtual bool OnTimer(UINT_PTR id);
     virtual LRESULT OnMouse(UINT msg, WPARAM wParam, LPARAM lParam);
     // WM_CTLCOLOR* of this control, relayed by its parent; nullptr: default.
     virtual HBRUSH OnCtlColor(HDC dc) { (void)dc; return nullptr; }
+    // WM_DRAWITEM and WM_MEASUREITEM of this owner-drawn control, relayed
+    // by its parent; true when drawn (measured).
+    virtual bool OnDrawItem(DRAWITEMSTRUCT& item) { (void)item; return false; }
+    virtual bool OnMeasureItem(MEASUREITEMSTRUCT& item) { (void)item; return false; }
+    // WM_VSCROLL (vertical) or WM_HSCROLL: of this scroll bar control,
+    // relayed by its parent, or of this window's own bars. code: SB_*;
+    // position: the thumb position of SB_THUMBTRACK and SB_THUMBPOSITION.
+    virtual bool OnScroll(bool vertical, WORD code, int position);
+
+    // Keyboard and focus. The bases raise the key events (KeyDown, KeyUp,
+    // KeyPress); true uses the message up.
+    virtual bool OnKeyDown(WORD key, unsigned shift);
+    virtual bool OnKeyUp(WORD key, unsigned shift);
+    virtual bool OnChar(char ch);
+    virtual void OnSetFocus(HWND previous);
+    virtual void OnKillFocus(HWND next);
+    virtual bool OnMouseWheel(int delta, unsigned shift, TPoint screenPos);
+    // WM_GETDLGCODE: which keys the control takes itself instead of the
+    // dialog navigation (DLGC_*). key and msg as the message gives them (msg
+    // may be null). The base answers what the window class answers.
+    virtual LRESULT OnGetDlgCode(WPARAM key, MSG* msg);
+    // The mouse capture went elsewhere while the left button was pressed on
+    // this window (IsMousePressed): the press ends without a click.
+    virtual void CaptureLost() {}
+
+    // Key events; a handler that sets the key to 0 uses it up.
+    virtual void KeyDown(WORD& key, unsigned shift);
+    virtual void KeyUp(WORD& key, unsigned shift);
+    virtual void KeyPress(char& key);
+    virtual void DoEnter();  // took the focus
+    virtual void DoExit();   // lost the focus
+
+    // The part of the client area the aligned children share; the base
+    // leaves the client rectangle as it is. A skinned panel gives the sized
+    // skin client area.
+    virtual void AdjustClientRect(TRect& rect) { (void)rect; }
+    // Draws the control's own face (no children) into dc, at its client
+    // origin: what DrawParentImage shows of a parent after its background.
+    virtual void PaintFace(HDC dc) { (void)dc; }
 
     void FontChanged() override;
     void VisibleChanged() override;
@@ -259,6 +392,10 @@ protected:
     void BoundsChanged() override;
 
     bool FTabStop = false;
+    // A left press on this window captures the mouse until the release;
+    // while it lasts, mouse enter and leave follow the pointer's position
+    // from the moves, and losing the capture calls CaptureLost.
+    bool FCaptureMouseOnPress = false;
 
 private:
     friend class TControl;
@@ -269,7 +406,12 @@ private:
     void RemoveControl(TControl* control);
     LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
     void UpdateMouseControl(TPoint p);
+    void SetMouseControl(TGraphicControl* control);
+    void OnCaptureChanged(HWND newCapture);
+    void TrackMouseLeave();
     void ApplyTabOrder();
+    bool WalkControls(const std::function<bool(TControl&)>& visit);
+    bool Contains(const TControl* control) const;
 
     TWindowHandle FHandle;
     WNDPROC FDefWndProc = nullptr;        // the class's own procedure (system classes)
@@ -278,20 +420,35 @@ private:
     TWindowHook* FHooks = nullptr;        // not owned: the hook in front
     TGraphicControl* FMouseControl = nullptr;  // not owned: graphic child under the mouse
     TGraphicControl* FCaptureControl = nullptr;  // not owned: graphic child holding the mouse
+    std::map<UINT_PTR, TTimerId> FTimers;
     bool FTrackingLeave = false;
+    bool FMousePressed = false;
     bool FCreating = false;
     bool FAligning = false;
+    TKeyEvent FOnKeyDown, FOnKeyUp;
+    TKeyPressEvent FOnKeyPress;
+    TNotifyEvent FOnEnter, FOnExit;
+    TMouseWheelEvent FOnMouseWheel;
 };
 
-// A windowed control painted by its own Paint on a canvas.
+// A windowed control painted by its own Paint on a canvas. It answers
+// WM_PRINTCLIENT as it paints: Paint, then its windowless children.
 class TCustomControl : public TWinControl {
 public:
     explicit TCustomControl(TComponent* AOwner) : TWinControl(AOwner) {}
 
 protected:
     virtual void Paint(TCanvas& canvas);
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     bool OnPaint() override;
     bool OnEraseBackground(HDC dc) override;
+    // WM_PRINTCLIENT: paints into dc as the window paints itself.
+    virtual void OnPrintClient(HDC dc);
+    void PaintFace(HDC dc) override;
+
+private:
+    // Paint on a canvas over dc with the control's font.
+    void PaintOn(HDC dc);
 };
 
 // Puts a handler in front of a windowed control's window procedure for the
@@ -320,3 +477,10 @@ private:
 
 // The instance whose resources and classes the framework uses.
 HINSTANCE FrameworkInstance();
+
+// Frees component later: after every handler of the framework that is
+// running now has returned, at the next turn of the message loop (a pump
+// inside a handler does not count). So a window can ask to be freed from
+// its own click handler. A component freed in the meantime by its owner is
+// forgotten; asking twice frees once.
+void ReleaseLater(TComponent* component);

@@ -4,6 +4,7 @@
 
 #include "platform/Jpeg.h"
 #include "platform/portable/LayoutText.h"
+#include "platform/portable/TimerIds.h"
 
 // ---- TImage -------------------------------------------------------------------
 
@@ -167,7 +168,11 @@ protected:
         params.Style = 0;
         params.WndParent = HWND_MESSAGE;
     }
-    void OnTimer(UINT_PTR) override { FTimer.Tick(); }
+    bool OnTimer(UINT_PTR id) override {
+        if (id != tidTimerComponent) return false;
+        FTimer.Tick();
+        return true;
+    }
 
 private:
     TTimer& FTimer;  // not owned: the timer owns this window
@@ -204,7 +209,7 @@ void TTimer::Loaded() {
 void TTimer::UpdateTimer() {
     FTimerId.Reset();
     if (IsLoading() || !FEnabled || FInterval == 0 || !FOnTimer) return;
-    FTimerId = TTimerId(FWindow->GetHandle(), 1, FInterval);
+    FTimerId = TTimerId(FWindow->GetHandle(), tidTimerComponent, FInterval);
 }
 
 void TTimer::Tick() {

@@ -143,6 +143,15 @@ void TForm::VisibleChanged() {
 
 void TForm::TextChanged() {}
 
+bool TForm::OnEraseBackground(HDC dc) {
+    TCanvas canvas(dc);
+    canvas.Brush().SetColor(GetColor());
+    canvas.FillRect(GetClientRect());
+    return true;
+}
+
+void TForm::Paint(TCanvas&) {}  // the background is painted on erase
+
 void TForm::Close() {
     TCloseAction action = Application().GetMainForm() == this ? TCloseAction::caFree : TCloseAction::caHide;
     if (FOnClose) FOnClose(this, action);
@@ -151,8 +160,50 @@ void TForm::Close() {
         // The loop ends and the program destroys the form afterwards, never
         // in the middle of a handler that pumped messages.
         Application().Terminate();
+    } else if (action == TCloseAction::caFree) {
+        Release();  // Close often runs inside a handler of the form itself
     } else {
         Hide();
+    }
+}
+
+bool TForm::Reachable(const TControl& control) const {
+    for (const TControl* c = &control; c && c != this; c = c->GetParent()) {
+        if (!c->GetVisible() || !c->GetEnabled()) return false;
+    }
+    return true;
+}
+
+bool TForm::DialogKey(WORD key, unsigned shift) {
+    return FindControl([&](TControl& c) { return Reachable(c) && c.DialogKey(key, shift); }) != nullptr;
+}
+
+bool TForm::DialogChar(char ch) {
+    return FindControl([&](TControl& c) { return Reachable(c) && c.DialogChar(ch); }) != nullptr;
+}
+
+bool TForm::HandleDialogMessage(MSG& msg) {
+    if (!HandleAllocated() || msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
+    if (msg.wParam == VK_TAB) return IsDialogMessageA(GetHandle(), &msg) != FALSE;
+    const bool enterOrEscape = msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE;
+    switch (msg.message) {
+        case WM_KEYDOWN: {
+            if (!enterOrEscape) return false;
+            LRESULT code = SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+            if (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return false;
+            return DialogKey(WORD(msg.wParam), KeyShiftState());
+        }
+        case WM_CHAR: {
+            // Enter and Escape were offered as keys already.
+            if (enterOrEscape) return false;
+            LRESULT code = SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+            if (code & (DLGC_WANTCHARS | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return false;
+            return DialogChar(char(msg.wParam));
+        }
+        case WM_SYSCHAR:  // Alt+character: always an accelerator
+            return DialogChar(char(msg.wParam));
+        default:
+            return false;
     }
 }
 
@@ -194,6 +245,12 @@ void TForm::ReadLayoutResource(const std::string& resourceName) {
 
 // ---- TApplication -----------------------------------------------------------------
 
+TForm* GetParentForm(TControl* control) {
+    TControl* top = control;
+    while (top && top->GetParent()) top = top->GetParent();
+    return dynamic_cast<TForm*>(top);
+}
+
 TApplication& Application() {
     static TApplication application;
     return application;
@@ -226,10 +283,7 @@ bool TApplication::HandleMessage() {
     }
     HWND top = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
     for (TForm* form : FForms) {
-        // Tab and arrow keys move between the form's controls.
-        if (top && form->HandleAllocated() && form->GetHandle() == top && msg.message >= WM_KEYFIRST &&
-            msg.message <= WM_KEYLAST && (msg.wParam == VK_TAB) && IsDialogMessageA(top, &msg))
-            return true;
+        if (top && form->WindowHandle() == top && form->HandleDialogMessage(msg)) return true;
     }
     TranslateMessage(&msg);
     DispatchMessageA(&msg);

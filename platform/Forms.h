@@ -3,6 +3,13 @@
 // TForm is a top-level custom control with a caption, a client size, a
 // border style and icons, and screen centring. A form read from a layout
 // runs OnCreate after the whole layout has been loaded (ReadLayoutInto).
+// Its background is painted on erase (a skinned frame paints its own
+// there instead); its Paint draws nothing over it.
+//
+// Keyboard navigation of a form: Tab moves the focus; Enter and Escape go
+// to the dialog-key step and other characters to the accelerators, each
+// offered to the controls depth first, unless the focused window asks for
+// them itself (WM_GETDLGCODE).
 //
 // TApplication keeps the list of open forms, runs the message loop, pumps
 // pending messages once on request (ProcessMessages) and shows errors that
@@ -49,8 +56,21 @@ public:
     void Show();
     void Hide() { SetVisible(false); }
     // Asks the form to close: OnClose decides; the main form ends the
-    // application's loop instead of destroying itself.
+    // application's loop instead of destroying itself, any other is hidden
+    // (caHide) or freed once the running handlers returned (caFree).
     void Close();
+    // Frees the form once the running handlers returned (ReleaseLater).
+    void Release() { ReleaseLater(this); }
+
+    // The dialog-key step: Enter and Escape offered to the controls, depth
+    // first, that are visible and enabled within the form; true when one
+    // took the key.
+    bool DialogKey(WORD key, unsigned shift) override;
+    // The same for an accelerator character.
+    bool DialogChar(char ch) override;
+    // Keyboard navigation for a key message taken from the queue for a
+    // window of this form (see above); true when it was used up here.
+    bool HandleDialogMessage(MSG& msg);
 
     void SetOnCreate(TNotifyEvent value) { FOnCreate = std::move(value); }
     void SetOnClose(TCloseEvent value) { FOnClose = std::move(value); }
@@ -68,9 +88,14 @@ protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void VisibleChanged() override;
     void TextChanged() override;
+    bool OnEraseBackground(HDC dc) override;
+    void Paint(TCanvas& canvas) override;
     virtual void DoCreate();
 
 private:
+    // Whether control is visible and enabled up to this form (the form's
+    // own state aside: keys only reach a shown form).
+    bool Reachable(const TControl& control) const;
     // Window size for a client size under the present border style.
     SIZE FrameSize() const;
     void ApplyClientSize();
@@ -131,3 +156,6 @@ private:
 
 // The one application object of the process.
 TApplication& Application();
+
+// The form that holds control (the control itself when it is a form), or nullptr.
+TForm* GetParentForm(TControl* control);

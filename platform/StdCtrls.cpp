@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/portable/Accelerator.h"
+
 // ---- TLabel ---------------------------------------------------------------------
 
 TLabel::TLabel(TComponent* AOwner) : TGraphicControl(AOwner) {}
@@ -199,11 +201,47 @@ TButton::TButton(TComponent* AOwner) : TWinControl(AOwner) { FTabStop = true; }
 void TButton::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.SystemClassName = "BUTTON";
-    params.Style |= BS_PUSHBUTTON;
+    params.Style |= FDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+}
+
+void TButton::SetDefault(bool value) {
+    if (value == FDefault) return;
+    FDefault = value;
+    if (HandleAllocated()) SendMessageA(GetHandle(), BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 
 void TButton::OnCommand(WORD notifyCode) {
     if (notifyCode == BN_CLICKED) Click();
+}
+
+LRESULT TButton::OnGetDlgCode(WPARAM key, MSG* msg) {
+    LRESULT code = TWinControl::OnGetDlgCode(key, msg);
+    // Enter on a focused button is the button's own, not the form's.
+    if (key == VK_RETURN) code |= DLGC_WANTALLKEYS;
+    return code;
+}
+
+bool TButton::OnKeyDown(WORD key, unsigned shift) {
+    if (TWinControl::OnKeyDown(key, shift)) return true;
+    if (key != VK_RETURN) return false;
+    if (GetEnabled()) Click();
+    return true;
+}
+
+bool TButton::DialogKey(WORD key, unsigned shift) {
+    if (!GetEnabled()) return false;
+    if ((key == VK_RETURN && FDefault) || (key == VK_ESCAPE && FCancel && shift == 0)) {
+        Click();
+        return true;
+    }
+    return false;
+}
+
+bool TButton::DialogChar(char ch) {
+    if (!IsAccelerator(ch, GetText()) || !CanFocus()) return false;
+    SetFocus();
+    Click();
+    return true;
 }
 
 // ---- TGroupBox ----------------------------------------------------------------------

@@ -89,13 +89,31 @@ private:
     TNotifyEvent FOnChange;
 };
 
+// A push button. Enter has one owner: a focused button takes Enter itself
+// and clicks; with the focus elsewhere the form's dialog-key step clicks
+// the Default button, and Escape the Cancel button. Its caption's
+// accelerator ("&Spin") focuses and clicks it.
 class TButton : public TWinControl {
 public:
     explicit TButton(TComponent* AOwner);
 
+    bool GetDefault() const { return FDefault; }
+    void SetDefault(bool value);
+    bool GetCancel() const { return FCancel; }
+    void SetCancel(bool value) { FCancel = value; }
+
+    bool DialogKey(WORD key, unsigned shift) override;
+    bool DialogChar(char ch) override;
+
 protected:
     void CreateParams(TCreateParams& params) override;
     void OnCommand(WORD notifyCode) override;
+    LRESULT OnGetDlgCode(WPARAM key, MSG* msg) override;
+    bool OnKeyDown(WORD key, unsigned shift) override;
+
+private:
+    bool FDefault = false;
+    bool FCancel = false;
 };
 
 // A frame with a caption around other controls.

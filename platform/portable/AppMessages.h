@@ -28,6 +28,10 @@ constexpr unsigned WM_HIDEBUTTONGLOW = 1425;
 // Tray icon component -> main form: the form was brought back from the tray.
 constexpr unsigned WM_RESTOREDFROMTRAY = 1426;
 
+// The framework -> its own message-only release window: free the components
+// that asked to be freed once their handlers returned (ReleaseLater).
+constexpr unsigned WM_RELEASECOMPONENTS = 0x8000 + 1;  // WM_APP + 1: private to that window
+
 // Queries and requests other windows may send (nothing in this system does).
 constexpr unsigned WM_QUERYSKINNEDFRAME = 45490;      // is the frame skinned
 constexpr unsigned WM_SUSPENDLAYERBORDER = 45491;     // suspend the layered border

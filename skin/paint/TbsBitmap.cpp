@@ -31,6 +31,43 @@ TPaintErrorState& PaintErrors() {
 
 int Magnitude(int value) { return value == INT_MIN ? INT_MAX : std::abs(value); }
 
+// A rectangle of logical coordinates of dc in device coordinates (pixels of
+// the bitmap selected into it): the window and viewport origins applied as
+// GDI applies them.
+TRect LogicalToDevice(HDC dc, const TRect& r) {
+    POINT corners[2] = {{r.Left, r.Top}, {r.Right, r.Bottom}};
+    LPtoDP(dc, corners, 2);
+    return Rect(std::min(corners[0].x, corners[1].x), std::min(corners[0].y, corners[1].y),
+                std::max(corners[0].x, corners[1].x), std::max(corners[0].y, corners[1].y));
+}
+
+// The parts of a width x height device surface that drawing on dc may
+// change: the rectangles of its clip region within the surface, or the
+// whole surface when it has none. Device coordinates.
+std::vector<TRect> DeviceClipRects(HDC dc, int width, int height) {
+    const TRect surface = Rect(0, 0, width, height);
+    TRegionHandle clip(CreateRectRgn(0, 0, 0, 0));
+    if (!clip || GetClipRgn(dc, clip.Get()) != 1) return {surface};
+    std::vector<TRect> rects;
+    const DWORD size = GetRegionData(clip.Get(), 0, nullptr);
+    if (size == 0) return rects;
+    std::vector<std::uint8_t> data(size);
+    auto* region = reinterpret_cast<RGNDATA*>(data.data());
+    if (GetRegionData(clip.Get(), size, region) == 0) return rects;
+    const auto* parts = reinterpret_cast<const RECT*>(region->Buffer);
+    for (DWORD i = 0; i < region->rdh.nCount; ++i) {
+        const TRect r = Rect(std::max(parts[i].left, 0L), std::max(parts[i].top, 0L),
+                             std::min(parts[i].right, LONG(width)), std::min(parts[i].bottom, LONG(height)));
+        if (!r.IsEmpty()) rects.push_back(r);
+    }
+    return rects;
+}
+
+// The part r (inside view) of a view, as a view of its own.
+TPixelView SubView(const TPixelView& view, const TRect& r) {
+    return TPixelView{view.Row(r.Top) + r.Left, r.Width(), r.Height(), view.Stride};
+}
+
 }  // namespace
 
 void SetPaintErrorHandler(TPaintErrorHandler handler) {
@@ -242,16 +279,17 @@ void TbsBitmap::Draw(HDC target, const TRect& dstRect, const TRect& srcRect) con
                                              : TCombineMode::cmCopy;
 
     if (TbsBitmap* bitmap = FromDC(target)) {
-        POINT origin{};
-        GetWindowOrgEx(target, &origin);
         GdiFlush();
-        const TRect dst = OffsetRect(dstRect, -origin.x, -origin.y);
-        if (bitmap == this) {
-            // Drawing onto itself: read from a copy so rows do not overlap.
-            TPixelBuffer copy = ToPixelBuffer();
-            CombinePixels(bitmap->View(), dst, ViewOf(copy), srcRect, mode);
-        } else {
-            CombinePixels(bitmap->View(), dst, View(), srcRect, mode);
+        // Drawing onto itself: read from a copy so rows do not overlap.
+        TPixelBuffer copy;
+        if (bitmap == this) copy = ToPixelBuffer();
+        const TPixelView source = bitmap == this ? ViewOf(copy) : View();
+        const TRect dst = LogicalToDevice(target, dstRect);
+        for (const TRect& clip : DeviceClipRects(target, bitmap->Width(), bitmap->Height())) {
+            // The target cut to one clip rectangle; the scaling still runs
+            // over the whole of dst, so the pixels are those GDI would draw.
+            const TPixelView part = SubView(bitmap->View(), clip);
+            CombinePixels(part, OffsetRect(dst, -clip.Left, -clip.Top), source, srcRect, mode);
         }
         return;
     }

@@ -97,8 +97,9 @@ public:
     TPixelBuffer ToPixelBuffer() const;
 
     // Draws onto a device context: in memory when target is another
-    // TbsBitmap's context, blended when AlphaBlend, keyed when Transparent,
-    // else a colour-on-colour stretch blit. Never raises.
+    // TbsBitmap's context (through its window and viewport origins and its
+    // clip region, as GDI would), blended when AlphaBlend, keyed when
+    // Transparent, else a colour-on-colour stretch blit. Never raises.
     void Draw(HDC target, int x, int y) const;
     void Draw(HDC target, const TRect& dstRect, const TRect& srcRect) const;
     // The same through the canvas's device context.

@@ -1,0 +1,22 @@
+// Stored values that layout class registrations share: colours, character
+// sets and font styles. The name tables of the framework's own
+// enumerations are in platform/LayoutProperties.h.
+#pragma once
+
+#include "platform/portable/ClassRegistry.h"
+#include "platform/portable/Types.h"
+
+// A colour as a name ("clBtnFace") or a number 0 to 0xFFFFFFFF.
+TColor LayoutColor(const TLayoutValue& v);
+
+// A character set as a name ("DEFAULT_CHARSET") or a number 0 to 255.
+int LayoutCharset(const TLayoutValue& v);
+// The numbers of the named character sets (the platform's values).
+constexpr int kAnsiCharset = 0;
+constexpr int kDefaultCharset = 1;
+constexpr int kSymbolCharset = 2;
+constexpr int kTurkishCharset = 162;
+
+// A set of font styles ([fsBold, fsItalic]) as bits: bold 1, italic 2,
+// underline 4, strike-out 8 (the values of TFontStyle).
+unsigned LayoutFontStyle(const TLayoutValue& v);
