@@ -168,3 +168,23 @@ TEST(SkinContentStream, PicturesClaimingMoreThanASkinMayHoldAreRefusedBeforeThei
     EXPECT_EQ(ErrorOf([&] { DecompressSkinContent(compressed.data(), compressed.size()); }), SPackagePixels);
     EXPECT_LT(meter.PeakBytes(), std::size_t(200) << 20);
 }
+
+TEST(SkinContentStream, AFileClaimingMoreThanTheStreamCanHoldIsRefusedWithoutItsMemory) {
+    // A 24-bit picture whose headers claim 8000 x 8000 pixels and a file of
+    // 192 MB, and one with its pixels 4 GB on: a package of a few hundred
+    // bytes. Neither gets the memory its headers ask for.
+    for (const std::uint32_t pixelOffset : {54u, 0xFFFFFF00u}) {
+        Bytes bmp = bmptest::BuildBmp({.Width = 8000, .Height = 8000, .Bits = 24, .ImageSizeField = 0, .Pixels = {}});
+        bmptest::Set32(bmp, 10, pixelOffset);
+        bmptest::Set32(bmp, 2, pixelOffset == 54u ? 54u + 8000u * 24000u : 0xFFFFFFFFu);
+        Bytes raw;
+        Put32(raw, 3);
+        raw.insert(raw.end(), {1, 1, 1});
+        Put32(raw, 1);
+        Append(raw, bmp);
+        const Bytes compressed = CompressBytes(raw.data(), raw.size());
+        TAllocationMeter meter;
+        EXPECT_EQ(ErrorOf([&] { DecompressSkinContent(compressed.data(), compressed.size()); }), SPackageTruncated);
+        EXPECT_LT(meter.PeakBytes(), std::size_t(1) << 20) << pixelOffset;
+    }
+}

@@ -25,6 +25,9 @@ namespace {
 
 constexpr std::size_t kScratchBytes = 64 * 1024;  // rows decoded at a time, about
 constexpr std::size_t kFileHeaderBytes = 18;      // the file header and the information header's size field
+// Deflate's largest expansion: a 258-byte match coded in a single bit, plus
+// the block framing, comes to 1032 bytes out per byte in.
+constexpr std::uint64_t kMaxInflateRatio = 1032;
 
 std::uint32_t U32(const std::uint8_t* p) {
     return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) |
@@ -36,7 +39,12 @@ class TPackageInflater {
 public:
     TPackageInflater(const std::uint8_t* data, std::size_t size)
         // The source is in memory: zlib may have all of it at once.
-        : FStream(data, size, std::max<std::size_t>(size, 1)) {}
+        : FStream(data, size, std::max<std::size_t>(size, 1)), FMostOut(kMaxInflateRatio * size + 64) {}
+
+    // Whether the rest of the stream could still hold count bytes. A file
+    // claiming more cannot be there, and is refused before memory is given
+    // to it: a few bytes must never make the reader allocate gigabytes.
+    bool CouldHold(std::uint64_t count) const { return count <= FMostOut - std::min(FMostOut, FStream.Position()); }
 
     void Read(void* target, std::size_t count) {
         if (count == 0) return;
@@ -78,6 +86,7 @@ public:
 
 private:
     TbsDecompressionStream FStream;
+    std::uint64_t FMostOut;  // bytes the whole stream can inflate to at most
 
     // The bound the whole-buffer inflate keeps: no package inflates past it.
     void CheckBound() const {
@@ -137,6 +146,8 @@ private:
         FHead.resize(kFileHeaderBytes);
         FIn.Read(FHead.data(), kFileHeaderBytes);
         const std::uint32_t fileSize = U32(&FHead[2]), pixelOffset = U32(&FHead[10]);
+        if (fileSize > kFileHeaderBytes && !FIn.CouldHold(fileSize - kFileHeaderBytes))
+            throw Exception(SPackageTruncated);
         const std::size_t headSize = std::max<std::size_t>(
             kFileHeaderBytes, std::min<std::uint64_t>(fileSize, std::max<std::uint64_t>(pixelOffset, BmpHeadBytes)));
         FHead.resize(headSize);
