@@ -5,14 +5,21 @@
 // an over-read, another exception type, a hang) is a fault. A package that
 // reads must write back to bytes that read as the same package (the empty
 // flags are written as 1 whatever nonzero value they had). Then every image
-// the manager prepares and the elements paint is made from it.
+// the manager prepares and the elements paint is made from it. The load's
+// own reader, which decodes the pictures as the package inflates, must
+// accept exactly the packages the whole-package reader accepts and give the
+// same pictures and text.
+#include <zlib.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 #include "platform/portable/Exception.h"
 #include "platform/portable/IniFile.h"
+#include "skin/data/portable/SkinDataCore.h"
 #include "skin/data/portable/SkinDefinition.h"
 #include "skin/data/portable/SkinPackage.h"
 #include "skin/data/portable/StoredSkin.h"
@@ -85,7 +92,39 @@ void PaintEveryElement(const TbsSkinDefinition& definition, const std::vector<TP
     }
 }
 
+bool SameContent(const TbsSkinContent& a, const TbsSkinContent& b) {
+    const auto same = [](const TPixelBuffer& x, const TPixelBuffer& y) {
+        return x.Width == y.Width && x.Height == y.Height && x.Pixels == y.Pixels;
+    };
+    if (a.Version != b.Version || a.Definition != b.Definition || a.ActivePictures.size() != b.ActivePictures.size() ||
+        !same(a.MainPicture, b.MainPicture) || !same(a.InActivePicture, b.InActivePicture) ||
+        !same(a.MaskPicture, b.MaskPicture))
+        return false;
+    for (std::size_t i = 0; i < a.ActivePictures.size(); ++i)
+        if (!same(a.ActivePictures[i], b.ActivePictures[i])) return false;
+    return true;
+}
+
+void CheckStreamedLoad(const std::uint8_t* data, std::size_t size) {
+    // The fastest level: the fuzzer runs this for every input.
+    uLongf bound = compressBound(uLong(size));
+    std::vector<std::uint8_t> compressed(bound);
+    if (compress2(compressed.data(), &bound, data, uLong(size), Z_BEST_SPEED) != Z_OK) std::abort();
+    compressed.resize(bound);
+    std::optional<TbsSkinContent> whole, streamed;
+    try {
+        whole = DecodeSkinContent(ReadSkinPackage(data, size));
+    } catch (const Exception&) {
+    }
+    try {
+        streamed = DecompressSkinContent(compressed.data(), compressed.size());
+    } catch (const Exception&) {
+    }
+    if (whole.has_value() != streamed.has_value() || (whole && !SameContent(*whole, *streamed))) std::abort();
+}
+
 void LoadPackage(const std::uint8_t* data, std::size_t size) {
+    CheckStreamedLoad(data, size);
     TbsSkinPackage package = ReadSkinPackage(data, size);
     std::vector<std::uint8_t> written = WriteSkinPackage(package);
     TbsSkinPackage reread = ReadSkinPackage(written.data(), written.size());
