@@ -16,33 +16,19 @@
 #include "platform/portable/Exception.h"
 #include "platform/portable/LayoutText.h"
 #include "platform/portable/TimerIds.h"
+#include "tests/win32/FormFixture.h"
 #include "tests/win32/WindowTestSupport.h"
 
 namespace {
 
-class FrameworkInput : public testing::Test {
+// Input tests leave posted messages behind: handle them before the next.
+class FrameworkInput : public TFormFixture {
 protected:
-    void SetUp() override {
-        Application().Initialize();
-        Application().ResetTerminated();
-        Form = std::make_unique<TForm>(nullptr);
-        Form->SetBorderStyle(TFormBorderStyle::bsSingle);
-        Form->SetClientWidth(300);
-        Form->SetClientHeight(200);
-    }
     void TearDown() override {
         Form.reset();
         PumpFor(10);
         Application().ResetTerminated();
     }
-    template <class T>
-    T* Add(TWinControl* parent, const TRect& bounds) {
-        auto* c = new T(Form.get());
-        c->SetParent(parent);
-        c->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
-        return c;
-    }
-    std::unique_ptr<TForm> Form;
 };
 
 // ---- timers ----------------------------------------------------------------------

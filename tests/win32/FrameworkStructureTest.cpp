@@ -15,29 +15,12 @@
 #include "platform/portable/AppMessages.h"
 #include "skin/paint/TbsBitmap.h"
 #include "tests/win32/DrawHelpersTestSupport.h"
+#include "tests/win32/FormFixture.h"
 #include "tests/win32/WindowTestSupport.h"
 
 namespace {
 
-class FrameworkStructure : public testing::Test {
-protected:
-    void SetUp() override {
-        Application().Initialize();
-        Form = std::make_unique<TForm>(nullptr);
-        Form->SetBorderStyle(TFormBorderStyle::bsSingle);
-        Form->SetClientWidth(300);
-        Form->SetClientHeight(200);
-    }
-    void TearDown() override { Form.reset(); }
-    template <class T>
-    T* Add(TWinControl* parent, const TRect& bounds) {
-        auto* c = new T(Form.get());
-        c->SetParent(parent);
-        c->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
-        return c;
-    }
-    std::unique_ptr<TForm> Form;
-};
+using FrameworkStructure = TFormFixture;
 
 constexpr std::uint32_t kGreen = MakePixel(0, 255, 0);
 constexpr std::uint32_t kYellow = MakePixel(255, 255, 0);

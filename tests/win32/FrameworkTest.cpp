@@ -14,26 +14,12 @@
 #include "platform/StdCtrls.h"
 #include "platform/portable/Exception.h"
 #include "platform/portable/LayoutText.h"
+#include "tests/win32/FormFixture.h"
 #include "tests/win32/WindowTestSupport.h"
 
 namespace {
 
-class Framework : public testing::Test {
-protected:
-    void SetUp() override {
-        Application().Initialize();
-        Application().ResetTerminated();
-        Form = std::make_unique<TForm>(nullptr);
-        Form->SetBorderStyle(TFormBorderStyle::bsSingle);
-        Form->SetClientWidth(300);
-        Form->SetClientHeight(200);
-    }
-    void TearDown() override {
-        Form.reset();
-        Application().ResetTerminated();
-    }
-    std::unique_ptr<TForm> Form;
-};
+using Framework = TFormFixture;
 
 // Records the messages it sees, and swallows WM_USER + 1.
 class TRecordingHook : public TWindowHook {
