@@ -4,6 +4,7 @@
 
 #include "platform/FrameworkClasses.h"
 #include "platform/Resources.h"
+#include "platform/portable/AppMessages.h"
 #include "platform/portable/Exception.h"
 #include "platform/portable/LayoutReader.h"
 
@@ -211,6 +212,13 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_CLOSE:
             Close();
+            return 0;
+        case WM_SKINCHANGEBEGIN:
+        case WM_SKINLOADED:
+            // Until a skinned frame takes them over, the manager's skin
+            // messages go on to every control of the form, windowed or not,
+            // whether or not its window exists yet.
+            ForEachControl([&](TControl& control) { control.Perform(msg, wParam, lParam); });
             return 0;
         case WM_WINDOWPOSCHANGED: {
             LRESULT r = TCustomControl::WndProc(msg, wParam, lParam);

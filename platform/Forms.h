@@ -11,6 +11,10 @@
 // offered to the controls depth first, unless the focused window asks for
 // them itself (WM_GETDLGCODE).
 //
+// The skin manager's before-change and change messages (WM_SKINCHANGEBEGIN,
+// WM_SKINLOADED) that reach a form go on to each of its controls, depth
+// first, by direct dispatch (Perform).
+//
 // TApplication keeps the list of open forms, runs the message loop, pumps
 // pending messages once on request (ProcessMessages) and shows errors that
 // no handler caught in a message box, after which the loop goes on.

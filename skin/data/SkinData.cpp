@@ -97,20 +97,37 @@ void TbsSkinData::BroadcastSkinMessage(unsigned message, bool lastToFirst) {
     // Without layered borders the manager's own form hears first.
     TForm* first = nullptr;  // not owned
     if (!FCore.GetShowLayeredBorders()) first = dynamic_cast<TForm*>(GetOwner());
-    if (first && first->HandleAllocated()) SendMessageA(first->WindowHandle(), message, sender, SkinMessageTag);
+    if (first && first->HandleAllocated()) {
+        SendMessageA(first->WindowHandle(), message, sender, SkinMessageTag);
+    } else if (first) {
+        first->Perform(message, sender, SkinMessageTag);
+    }
 
     // Windows are collected before anything is sent: a receiver may open or
     // close forms while it handles the message.
     std::vector<HWND> windows;
+    std::vector<TForm*> windowless;  // not owned: forms whose window is not made yet
     for (int i = 0; i < Application().GetFormCount(); ++i) {
         TForm* form = Application().GetForm(i);
-        if (form == first || !form->HandleAllocated()) continue;
+        if (form == first) continue;
+        if (!form->HandleAllocated()) {
+            windowless.push_back(form);
+            continue;
+        }
         if (IsLayerWindow(form->WindowHandle())) continue;
         windows.push_back(form->WindowHandle());
     }
     if (lastToFirst) std::reverse(windows.begin(), windows.end());
     for (HWND window : windows)
         if (IsWindow(window)) SendMessageA(window, message, sender, SkinMessageTag);
+    // Their controls hear it all the same, by direct dispatch, for as long
+    // as the form is still open.
+    for (TForm* form : windowless) {
+        const auto& open = Application();
+        bool stillOpen = false;
+        for (int i = 0; i < open.GetFormCount() && !stillOpen; ++i) stillOpen = open.GetForm(i) == form;
+        if (stillOpen && !form->HandleAllocated()) form->Perform(message, sender, SkinMessageTag);
+    }
 }
 
 void RegisterSkinDataClasses(TClassRegistry& registry) {

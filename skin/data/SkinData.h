@@ -2,7 +2,9 @@
 // stored skin (or an item of a skin list) into its portable core
 // (SkinDataCore.h: records, pictures, load order, failure states) and
 // delivers the core's announcements to the application's open forms as
-// window messages, synchronously, wParam the manager and lParam 1000.
+// window messages, synchronously, wParam the manager and lParam 1000; a form
+// whose window is not made yet gets them by direct dispatch (Perform), so
+// its controls hear them too.
 #pragma once
 
 // Types.h comes first: windows.h defines colour macros with the names of its functions.
