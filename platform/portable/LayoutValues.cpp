@@ -11,14 +11,22 @@ TColor LayoutColor(const TLayoutValue& v) {
     return TColor(LayoutInteger(v, 0, 0xFFFFFFFFll));
 }
 
+const TEnumNames& FontCharSetNames() {
+    // The first name of a number is the one written.
+    static const TEnumNames names = {
+        {"ANSI_CHARSET", 0},        {"DEFAULT_CHARSET", 1},     {"SYMBOL_CHARSET", 2},
+        {"MAC_CHARSET", 77},        {"SHIFTJIS_CHARSET", 128},  {"HANGEUL_CHARSET", 129},
+        {"HANGUL_CHARSET", 129},    {"JOHAB_CHARSET", 130},     {"GB2312_CHARSET", 134},
+        {"CHINESEBIG5_CHARSET", 136}, {"GREEK_CHARSET", 161},   {"TURKISH_CHARSET", 162},
+        {"VIETNAMESE_CHARSET", 163}, {"HEBREW_CHARSET", 177},   {"ARABIC_CHARSET", 178},
+        {"BALTIC_CHARSET", 186},    {"RUSSIAN_CHARSET", 204},   {"THAI_CHARSET", 222},
+        {"EASTEUROPE_CHARSET", 238}, {"OEM_CHARSET", 255},
+    };
+    return names;
+}
+
 int LayoutCharset(const TLayoutValue& v) {
-    if (v.Kind == TLayoutValue::TKind::Ident) {
-        static const TEnumNames kCharsets = {{"DEFAULT_CHARSET", kDefaultCharset},
-                                             {"ANSI_CHARSET", kAnsiCharset},
-                                             {"TURKISH_CHARSET", kTurkishCharset},
-                                             {"SYMBOL_CHARSET", kSymbolCharset}};
-        return LayoutEnum(v, kCharsets);
-    }
+    if (v.Kind == TLayoutValue::TKind::Ident) return LayoutEnum(v, FontCharSetNames());
     return int(LayoutInteger(v, 0, 255));
 }
 

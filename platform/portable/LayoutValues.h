@@ -9,13 +9,13 @@
 // A colour as a name ("clBtnFace") or a number 0 to 0xFFFFFFFF.
 TColor LayoutColor(const TLayoutValue& v);
 
-// A character set as a name ("DEFAULT_CHARSET") or a number 0 to 255.
+// The identifiers of the character set numbers, as a font's charset takes
+// them ("DEFAULT_CHARSET", "TURKISH_CHARSET", ...); the numbers are the
+// platform's.
+const TEnumNames& FontCharSetNames();
+
+// A character set as a FontCharSetNames identifier or a number 0 to 255.
 int LayoutCharset(const TLayoutValue& v);
-// The numbers of the named character sets (the platform's values).
-constexpr int kAnsiCharset = 0;
-constexpr int kDefaultCharset = 1;
-constexpr int kSymbolCharset = 2;
-constexpr int kTurkishCharset = 162;
 
 // A set of font styles ([fsBold, fsItalic]) as bits: bold 1, italic 2,
 // underline 4, strike-out 8 (the values of TFontStyle).

@@ -11,13 +11,10 @@
 
 #include "platform/portable/ClassRegistry.h"
 #include "platform/portable/Component.h"
+#include "platform/portable/LayoutValues.h"  // FontCharSetNames
 
 // A font's character set number when nothing chooses one (DEFAULT_CHARSET).
 inline constexpr int DefaultFontCharSet = 1;
-
-// The identifiers of the character set numbers, as a font's charset takes
-// them ("DEFAULT_CHARSET", "TURKISH_CHARSET", ...).
-const TEnumNames& FontCharSetNames();
 
 class TbsResourceStrData : public TComponent {
 public:
