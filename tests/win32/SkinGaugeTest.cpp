@@ -200,6 +200,32 @@ TEST_F(SkinGauge, PercentageIsDrawnInTheRecordsFontColourOverTheMiddle) {
     EXPECT_GT(white, 10);
 }
 
+TEST_F(SkinGauge, OnGaugePaintReplacesTheFillAndEraseFromOutsidePaintsTheGauge) {
+    LoadZevrak();
+    auto* gauge = AddGauge(true);
+    gauge->SetValue(50);
+    gauge->SetShowPercent(true);
+    TbsBitmap drawn, erased, background;
+    Print(*gauge, drawn);
+    // Erasing into a context outside the gauge's own paint paints it there.
+    FillCanvas(erased, 178, 19);
+    SendMessageA(gauge->GetHandle(), WM_ERASEBKGND, WPARAM(erased.DC()), 0);
+    GdiFlush();
+    ExpectPixels(erased, [&](int x, int y) { return *drawn.PixelPtr(x, y); }, TestName() + ".erased");
+
+    TRect area, fill;
+    gauge->OnGaugePaint = [&](TbsSkinGauge*, TCanvas&, const TRect& a, const TRect& f) {
+        area = a;
+        fill = f;
+    };
+    Print(*gauge, drawn);
+    EXPECT_EQ(area, Rect(3, 3, 175, 16));
+    EXPECT_EQ(fill, Rect(3, 3, 89, 16));
+    // Neither the fill nor the text: the background alone.
+    ComposeBackground(178, background);
+    ExpectPixels(drawn, [&](int x, int y) { return *background.PixelPtr(x, y); }, TestName() + ".replaced");
+}
+
 TEST_F(SkinGauge, UnboundGaugeDrawsFrameWindowColourAndPlainFill) {
     auto* gauge = AddGauge(false, 100, 20);
     gauge->SetValue(50);  // 49 of the inner 98 pixels
