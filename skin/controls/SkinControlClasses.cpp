@@ -3,6 +3,7 @@
 #include "platform/LayoutProperties.h"
 #include "skin/controls/GraphicSkinControl.h"
 #include "skin/controls/SkinControl.h"
+#include "skin/controls/SkinGauge.h"
 
 namespace {
 
@@ -40,4 +41,17 @@ void RegisterSkinControlClasses(TClassRegistry& registry) {
     TClassBuilder<TbsGraphicSkinCustomControl> graphicCustom(registry, "TbsGraphicSkinCustomControl",
                                                              "TbsGraphicSkinControl");
     AddCustomProperties(graphicCustom);
+
+    TClassBuilder<TbsSkinGauge> gauge(registry, "TbsSkinGauge", "TbsSkinCustomControl");
+    gauge.Creatable()
+        .Bool("UseSkinSize", &TbsSkinGauge::GetUseSkinSize, &TbsSkinGauge::SetUseSkinSize)
+        .Int("MinValue", &TbsSkinGauge::GetMinValue, &TbsSkinGauge::SetMinValue)
+        .Int("MaxValue", &TbsSkinGauge::GetMaxValue, &TbsSkinGauge::SetMaxValue)
+        .Int("Value", &TbsSkinGauge::GetValue, &TbsSkinGauge::SetValue)
+        .Bool("Vertical", &TbsSkinGauge::GetVertical, &TbsSkinGauge::SetVertical)
+        .Bool("ShowProgressText", &TbsSkinGauge::GetShowProgressText, &TbsSkinGauge::SetShowProgressText)
+        .Str("ProgressText", &TbsSkinGauge::GetProgressText, &TbsSkinGauge::SetProgressText)
+        .Bool("ShowPercent", &TbsSkinGauge::GetShowPercent, &TbsSkinGauge::SetShowPercent)
+        .Int("ProgressAnimationPause", &TbsSkinGauge::GetProgressAnimationPause,
+             &TbsSkinGauge::SetProgressAnimationPause);
 }
