@@ -74,5 +74,5 @@ void RegisterSkinControlClasses(TClassRegistry& registry) {
     TClassBuilder<TbsSkinGroupBox> groupBox(registry, "TbsSkinGroupBox", "TbsSkinPanel");
     groupBox.Creatable().Bool("UseSkinSize", &TbsSkinGroupBox::GetUseSkinSize, &TbsSkinGroupBox::SetUseSkinSize);
     TClassBuilder<TbsSkinStatusBar> statusBar(registry, "TbsSkinStatusBar", "TbsSkinPanel");
-    statusBar.Creatable();
+    statusBar.Creatable().Bool("SizeGrip", &TbsSkinStatusBar::GetSizeGrip, &TbsSkinStatusBar::SetSizeGrip);
 }

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include <windowsx.h>
+
 #include "platform/Handles.h"
 #include "platform/portable/AppMessages.h"
 #include "skin/controls/GraphicSkinControl.h"
@@ -364,6 +366,80 @@ void TbsSkinStatusBar::FetchSkinRecord() {
     TbsSkinPanel::FetchSkinRecord();
     // The bar composes its record as a whole.
     FForcedBackground = false;
+    const auto* record = SkinControlRecordAs<TbsDataSkinPanelControl>(GetSkinData(), GetSkinRecordIndex());
+    FGripperRect = record ? record->GripperRect : TRect{};
+    FGripperTransparent = record && record->GripperTransparent;
+    FGripperTransparentColor = record ? record->GripperTransparentColor : 0;
+}
+
+void TbsSkinStatusBar::SetSizeGrip(bool value) {
+    if (value == FSizeGrip) return;
+    FSizeGrip = value;
+    Realign();
+    Invalidate();
+}
+
+TRect TbsSkinStatusBar::GripRect() {
+    if (!FSizeGrip) return {};
+    FetchSkinRecord();
+    const int W = GetWidth(), H = GetHeight();
+    const bool image = GetSkinRecordIndex() != -1 && !FGripperRect.IsEmpty();
+    const int gw = image ? FGripperRect.Width() : kPlainGripSize;
+    const int gh = image ? FGripperRect.Height() : kPlainGripSize;
+    return Rect(W - gw, H - gh, W, H);
+}
+
+void TbsSkinStatusBar::AdjustClientRect(TRect& rect) {
+    TbsSkinPanel::AdjustClientRect(rect);
+    if (FSizeGrip) rect.Right -= GripRect().Width();
+}
+
+void TbsSkinStatusBar::PaintSkin(TbsBitmap& bitmap) {
+    TbsSkinPanel::PaintSkin(bitmap);
+    DrawGrip(bitmap);
+}
+
+void TbsSkinStatusBar::PaintNoSkin(TbsBitmap& bitmap) {
+    TbsSkinPanel::PaintNoSkin(bitmap);
+    DrawGrip(bitmap);
+}
+
+void TbsSkinStatusBar::DrawGrip(TbsBitmap& bitmap) {
+    if (!FSizeGrip || bitmap.Empty()) return;
+    const TRect grip = GripRect();
+    const TbsBitmap* picture = SkinPictureBitmap();
+    if (picture && !FGripperRect.IsEmpty()) {
+        TbsBitmap image;
+        if (!image.TrySetSize(FGripperRect.Width(), FGripperRect.Height())) return;
+        picture->Draw(image.DC(), Rect(0, 0, image.Width(), image.Height()), FGripperRect);
+        if (FGripperTransparent) image.SetTransparentColor(FGripperTransparentColor);
+        image.Draw(bitmap.DC(), grip.Left, grip.Top);
+        return;
+    }
+    const TbsSkinDataCore* skin = GetSkinRecordIndex() != -1 ? SkinOf(GetSkinData()) : nullptr;
+    const TColor highlight = skin ? skin->GetSkinColors().BtnHighlight : TColor(clBtnHighlight);
+    const TColor shadow = skin ? skin->GetSkinColors().BtnShadow : TColor(clBtnShadow);
+    // Diagonals from the bottom edge to the right edge, every 3 pixels: a
+    // shadow line with a highlight line beside it.
+    TCanvas& canvas = bitmap.Canvas();
+    for (int d = 1; d < grip.Width(); d += 3) {
+        for (int i = 0; i < d; ++i) {
+            const int x = grip.Right - d + i, y = grip.Bottom - 1 - i;
+            canvas.SetPixel(x, y, shadow);
+            if (x - 1 >= grip.Left) canvas.SetPixel(x - 1, y, highlight);
+        }
+    }
+}
+
+LRESULT TbsSkinStatusBar::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCHITTEST && FSizeGrip) {
+        POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (HWND wnd = WindowHandle()) ScreenToClient(wnd, &p);
+        const TRect grip = GripRect();
+        if (p.x >= grip.Left && p.x < grip.Right && p.y >= grip.Top && p.y < grip.Bottom) return HTBOTTOMRIGHT;
+        return HTCLIENT;
+    }
+    return TbsSkinPanel::WndProc(msg, wParam, lParam);
 }
 
 void TbsSkinStatusBar::SetSkinData(TbsSkinData* value) {

@@ -106,11 +106,36 @@ public:
     explicit TbsSkinGroupBox(TComponent* AOwner);
 };
 
+// SizeGrip adds a grip at the bottom-right corner: the record's
+// "gripperrect" image, or without one diagonal lines every 3 pixels in a
+// kPlainGripSize square. Children keep clear of its width, and the window's
+// hit test answers bottom-right sizing over it.
 class TbsSkinStatusBar : public TbsSkinPanel {
 public:
+    static constexpr int kPlainGripSize = 12;
+
     explicit TbsSkinStatusBar(TComponent* AOwner);
+
+    bool GetSizeGrip() const { return FSizeGrip; }
+    void SetSizeGrip(bool value);
+    // Where the grip is drawn, in control coordinates; empty without SizeGrip.
+    TRect GripRect();
 
     // Also given to every skinned child.
     void SetSkinData(TbsSkinData* value) override;
     void FetchSkinRecord() override;
+
+protected:
+    void PaintSkin(TbsBitmap& bitmap) override;
+    void PaintNoSkin(TbsBitmap& bitmap) override;
+    void AdjustClientRect(TRect& rect) override;
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void DrawGrip(TbsBitmap& bitmap);
+
+    bool FSizeGrip = false;
+    TRect FGripperRect;  // "gripperrect", in the picture
+    bool FGripperTransparent = false;
+    TColor FGripperTransparentColor = 0;
 };
