@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/Forms.h"
 #include "platform/FrameworkClasses.h"
@@ -267,6 +268,43 @@ TEST_F(SkinPanel, StatusBarIs21HighWhateverStoredAndComposesItsRecord) {
         TestName());
 }
 
+// The grip: children keep clear of it, the hit test answers bottom-right
+// sizing over it, and without a gripper image it is drawn as diagonal lines
+// in the skin's colours.
+TEST_F(SkinPanel, StatusBarSizeGripTakesTheCornerFromChildrenAndTheHitTest) {
+    auto* bar = Add<TbsSkinStatusBar>(Form.get(), 0, 0, 300, 21);
+    auto* child = Add<TbsSkinPanel>(bar, 0, 0, 50, 10);
+    child->SetAlign(TAlign::alClient);
+    const int W = bar->GetWidth();
+    EXPECT_EQ(child->GetBoundsRect(), Rect(0, 0, W, 21));
+    EXPECT_TRUE(bar->GripRect().IsEmpty());
+    bar->SetSizeGrip(true);
+    const int grip = TbsSkinStatusBar::kPlainGripSize;
+    EXPECT_EQ(bar->GripRect(), Rect(W - grip, 21 - grip, W, 21));
+    EXPECT_EQ(child->GetBoundsRect(), Rect(0, 0, W - grip, 21));
+
+    const TPoint corner = bar->ClientToScreen({W - 1, 20});
+    const TPoint middle = bar->ClientToScreen({W / 2, 10});
+    EXPECT_EQ(SendMessageA(bar->GetHandle(), WM_NCHITTEST, 0, MAKELPARAM(corner.X, corner.Y)), HTBOTTOMRIGHT);
+    EXPECT_EQ(SendMessageA(bar->GetHandle(), WM_NCHITTEST, 0, MAKELPARAM(middle.X, middle.Y)), HTCLIENT);
+
+    child->SetVisible(false);
+    TbsBitmap printed;
+    Print(*bar, printed);
+    EXPECT_EQ(Rgb(*printed.PixelPtr(W - 1, 20)), SysPixel(COLOR_BTNSHADOW));
+    EXPECT_EQ(Rgb(*printed.PixelPtr(W - 2, 20)), SysPixel(COLOR_BTNHIGHLIGHT));
+
+    LoadZevrak();
+    bar->SetSkinData(Manager);
+    Print(*bar, printed);
+    const TColor shadow = Manager->GetSkin().GetSkinColors().BtnShadow;
+    EXPECT_EQ(Rgb(*printed.PixelPtr(W - 1, 20)),
+              MakePixel(GetRValue(ColorToRGB(shadow)), GetGValue(ColorToRGB(shadow)), GetBValue(ColorToRGB(shadow))));
+    bar->SetSizeGrip(false);
+    child->SetVisible(true);
+    EXPECT_EQ(child->GetBoundsRect(), Rect(2, 3, W - 2, 19));
+}
+
 TEST_F(SkinPanel, PanelPaintedIntoMemoryEqualsItsRecord) {
     LoadZevrak();
     auto* panel = Add<TbsSkinPanel>(Form.get(), 10, 10, 150, 130);
@@ -367,6 +405,31 @@ TEST_F(SkinPanel, TransparentPanelTellsItsChildrenWhenMovedOrWhenTold) {
     ExpectPixels(printed, [&](int x, int y) { return *behind.PixelPtr(x, y); }, TestName());
 }
 
+TEST_F(SkinPanel, PaintingEveryPathLeavesNoHandleBehind) {
+    LoadZevrak();
+    auto* box = Add<TbsSkinGroupBox>(Form.get(), 10, 10, 201, 113);
+    auto* plainBox = Add<TbsSkinGroupBox>(Form.get(), 10, 130, 201, 113);
+    auto* bar = Add<TbsSkinStatusBar>(Form.get(), 0, 0, 300, 21);
+    auto* background = Add<TDamagedPanel>(Form.get(), 220, 10, 150, 130);
+    box->SetCaption("Merhaba Oyuncu");
+    plainBox->SetCaption("Merhaba Oyuncu");
+    box->SetSkinData(Manager);
+    bar->SetSkinData(Manager);
+    bar->SetSizeGrip(true);
+    background->BackgroundPicture = 3;
+    background->SetSkinData(Manager);
+    const std::vector<TWinControl*> all{box, plainBox, bar, background};
+    TbsBitmap printed;
+    for (TWinControl* c : all) Print(*c, printed);  // the shared picture cache fills once
+    const long fonts = LiveHandleCount(THandleKind::Font), bitmaps = LiveHandleCount(THandleKind::Bitmap),
+               dcs = LiveHandleCount(THandleKind::Dc);
+    for (int i = 0; i < 5; ++i)
+        for (TWinControl* c : all) Print(*c, printed);
+    EXPECT_EQ(LiveHandleCount(THandleKind::Font), fonts);
+    EXPECT_EQ(LiveHandleCount(THandleKind::Bitmap), bitmaps);
+    EXPECT_EQ(LiveHandleCount(THandleKind::Dc), dcs);
+}
+
 TEST_F(SkinPanel, LayoutPropertiesReachThePanels) {
     TClassRegistry& classes = FrameworkClasses();
     RegisterSkinControlClasses(classes);
@@ -410,6 +473,9 @@ TEST_F(SkinPanel, LayoutPropertiesReachThePanels) {
     EXPECT_EQ(statusBar->GetHeight(), 21);
     EXPECT_EQ(statusBar->GetBorderStyle(), TBevelStyle::bvNone);
     EXPECT_FALSE(statusBar->GetCaptionMode());
+    EXPECT_FALSE(statusBar->GetSizeGrip());
+    bar->FindProperty("SizeGrip")->SetValue(*statusBar, TLayoutValue::OfBool(true));
+    EXPECT_TRUE(statusBar->GetSizeGrip());
     EXPECT_NE(bar->FindProperty("DefaultFont.Name"), nullptr);
 }
 
