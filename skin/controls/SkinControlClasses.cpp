@@ -4,6 +4,7 @@
 #include "skin/controls/GraphicSkinControl.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/controls/SkinGauge.h"
+#include "skin/controls/SkinPanel.h"
 
 namespace {
 
@@ -15,6 +16,18 @@ void AddSkinLinkProperties(TClassBuilder<C>& builder) {
         .Str("HintTitle", &C::GetHintTitle, &C::SetHintTitle)
         .Int("HintImageIndex", &C::GetHintImageIndex, &C::SetHintImageIndex)
         .Ref("HintImageList", &C::GetHintImageList, &C::SetHintImageList);
+}
+
+// The stored properties of every panel kind.
+template <class C>
+void AddPanelProperties(TClassBuilder<C>& builder) {
+    builder.Bool("EmptyDrawing", &C::GetEmptyDrawing, &C::SetEmptyDrawing)
+        .Bool("RibbonStyle", &C::GetRibbonStyle, &C::SetRibbonStyle)
+        .Bool("TransparentMode", &C::GetTransparentMode, &C::SetTransparentMode)
+        .template Enum<TAlignment>("DefaultAlignment", &C::SetDefaultAlignment, kTextAlignmentNames)
+        .Int("DefaultCaptionHeight", &C::GetDefaultCaptionHeight, &C::SetDefaultCaptionHeight)
+        .template Enum<TBevelStyle>("BorderStyle", &C::SetBorderStyle, kBevelNames)
+        .Bool("CaptionMode", &C::GetCaptionMode, &C::SetCaptionMode);
 }
 
 template <class C>
@@ -54,4 +67,12 @@ void RegisterSkinControlClasses(TClassRegistry& registry) {
         .Bool("ShowPercent", &TbsSkinGauge::GetShowPercent, &TbsSkinGauge::SetShowPercent)
         .Int("ProgressAnimationPause", &TbsSkinGauge::GetProgressAnimationPause,
              &TbsSkinGauge::SetProgressAnimationPause);
+
+    TClassBuilder<TbsSkinPanel> panel(registry, "TbsSkinPanel", "TbsSkinCustomControl");
+    panel.Creatable();
+    AddPanelProperties(panel);
+    TClassBuilder<TbsSkinGroupBox> groupBox(registry, "TbsSkinGroupBox", "TbsSkinPanel");
+    groupBox.Creatable().Bool("UseSkinSize", &TbsSkinGroupBox::GetUseSkinSize, &TbsSkinGroupBox::SetUseSkinSize);
+    TClassBuilder<TbsSkinStatusBar> statusBar(registry, "TbsSkinStatusBar", "TbsSkinPanel");
+    statusBar.Creatable().Bool("SizeGrip", &TbsSkinStatusBar::GetSizeGrip, &TbsSkinStatusBar::SetSizeGrip);
 }

@@ -5,7 +5,8 @@
 
 // Registers TbsSkinControl, TbsSkinCustomControl, TbsGraphicSkinControl and
 // TbsGraphicSkinCustomControl (not creatable: layouts name their
-// subclasses) and the creatable TbsSkinGauge with their stored properties,
+// subclasses) and the creatable TbsSkinGauge, TbsSkinPanel, TbsSkinGroupBox
+// and TbsSkinStatusBar with their stored properties,
 // and the skin data classes they
 // refer to; a registry that has them already is left as it is. The
 // framework's classes must be registered already (FrameworkClasses()).

@@ -86,6 +86,8 @@ public:
     // Exact, case-sensitive, first match, -1 when absent; no allocation.
     int FindSkinControlRecord(std::string_view name) const { return FDefinition.FindSkinControlRecord(name); }
     int FindSkinObjectRecord(std::string_view name) const { return FDefinition.FindSkinObjectRecord(name); }
+    // The skin's colours (the system colours while no skin is read).
+    const TbsSkinColors& GetSkinColors() const { return FDefinition.SkinColors; }
 
     // Options announced when changed, unless the layout is still loading.
     bool GetSkinnableForm() const { return FSkinnableForm; }
