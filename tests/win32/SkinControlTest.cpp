@@ -24,6 +24,7 @@
 #include "skin/paint/Composition.h"
 #include "tests/support/NinePartSkin.h"
 #include "tests/win32/DrawHelpersTestSupport.h"
+#include "tests/win32/SkinControlFixture.h"
 #include "tests/win32/WindowTestSupport.h"
 
 namespace {
@@ -124,29 +125,10 @@ public:
     int Prepared = 0, Applied = 0;
 };
 
-class SkinControl : public testing::Test {
+class SkinControl : public TSkinControlFixture {
 protected:
-    void SetUp() override {
-        Application().Initialize();
-        Owner = std::make_unique<TComponent>(nullptr);
-        Manager = new TbsSkinData(Owner.get());
-        Stored = new TbsCompressedStoredSkin(Owner.get());
-        Form = std::make_unique<TForm>(nullptr);
-        Form->SetBorderStyle(TFormBorderStyle::bsSingle);
-        Form->SetClientWidth(300);
-        Form->SetClientHeight(200);
-        Form->HandleNeeded();
-    }
-    void TearDown() override {
-        Form.reset();
-        Owner.reset();
-    }
     void Load(int skin) {
         Stored->SetCompressedData(TestPackage(skin));
-        Manager->LoadCompressedStoredSkin(Stored);
-    }
-    void LoadZevrak() {
-        Stored->LoadFromIniFile(std::string(RDZ_SOURCE_DIR) + "/skins/Zevrak/Zevrak.ini");
         Manager->LoadCompressedStoredSkin(Stored);
     }
     template <class T = TTestSkinControl>
@@ -157,12 +139,6 @@ protected:
         c->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
         return c;
     }
-    // What the control paints into memory, over a white canvas.
-    static void Print(TWinControl& control, TbsBitmap& target) {
-        FillCanvas(target, control.GetWidth(), control.GetHeight());
-        SendMessageA(control.GetHandle(), WM_PRINTCLIENT, WPARAM(target.DC()), PRF_CLIENT);
-        GdiFlush();
-    }
     const TPixelBuffer& ManagerPicture(int index) const {
         return Manager->GetSkin().FActivePictures.at(std::size_t(index));
     }
@@ -171,11 +147,6 @@ protected:
         Print(control, printed);
         ExpectPixels(printed, [](int, int) { return ButtonFace(); }, TestName() + "." + what);
     }
-
-    std::unique_ptr<TComponent> Owner;
-    TbsSkinData* Manager = nullptr;             // owned by Owner
-    TbsCompressedStoredSkin* Stored = nullptr;  // owned by Owner
-    std::unique_ptr<TForm> Form;
 };
 
 TEST_F(SkinControl, NinePartControlPaintsTheCompositionOfItsRecordAtEverySize) {

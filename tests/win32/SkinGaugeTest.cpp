@@ -18,6 +18,7 @@
 #include "skin/data/portable/StoredSkin.h"
 #include "skin/paint/Composition.h"
 #include "tests/win32/DrawHelpersTestSupport.h"
+#include "tests/win32/SkinControlFixture.h"
 
 namespace {
 
@@ -44,29 +45,8 @@ std::uint32_t SysPixel(int index) {
     return MakePixel(GetRValue(c), GetGValue(c), GetBValue(c));
 }
 
-class SkinGauge : public testing::Test {
+class SkinGauge : public TSkinControlFixture {
 protected:
-    void SetUp() override {
-        Application().Initialize();
-        Owner = std::make_unique<TComponent>(nullptr);
-        Manager = new TbsSkinData(Owner.get());
-        Stored = new TbsCompressedStoredSkin(Owner.get());
-        Form = std::make_unique<TForm>(nullptr);
-        Form->SetBorderStyle(TFormBorderStyle::bsSingle);
-        Form->SetClientWidth(300);
-        Form->SetClientHeight(200);
-        Form->HandleNeeded();
-    }
-    void TearDown() override {
-        Form.reset();
-        Owner.reset();
-    }
-    void LoadZevrak() {
-        Stored->LoadFromIniFile(std::string(RDZ_SOURCE_DIR) + "/skins/Zevrak/Zevrak.ini");
-        Manager->LoadCompressedStoredSkin(Stored);
-        ASSERT_FALSE(Manager->GetEmpty());
-        Picture.Assign(Manager->GetSkin().FActivePictures.at(3));
-    }
     // The table window's gauge: 178 x 20 in the layout, 0..100, bound when asked.
     TCountingGauge* AddGauge(bool bound, int width = 178, int height = 20) {
         auto* gauge = new TCountingGauge(Form.get());
@@ -76,22 +56,10 @@ protected:
         if (bound) gauge->SetSkinData(Manager);
         return gauge;
     }
-    static void Print(TWinControl& control, TbsBitmap& target) {
-        FillCanvas(target, control.GetWidth(), control.GetHeight());
-        SendMessageA(control.GetHandle(), WM_PRINTCLIENT, WPARAM(target.DC()), PRF_CLIENT);
-        GdiFlush();
-    }
-    std::uint32_t PicturePixel(int x, int y) const { return *Picture.PixelPtr(x, y); }
     // The background of a W-wide gauge: the skin rectangle's three parts, the middle tiled.
     void ComposeBackground(int W, TbsBitmap& background) const {
         CreateHSkinImage(5, 6, background, false, W, kSkinRect, Picture);
     }
-
-    std::unique_ptr<TComponent> Owner;
-    TbsSkinData* Manager = nullptr;             // owned by Owner
-    TbsCompressedStoredSkin* Stored = nullptr;  // owned by Owner
-    std::unique_ptr<TForm> Form;
-    TbsBitmap Picture;
 };
 
 TEST_F(SkinGauge, ValueStaysWithinTheBoundsAndRepaintsOnlyWhenItChanges) {

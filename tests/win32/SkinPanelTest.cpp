@@ -21,6 +21,7 @@
 #include "skin/data/portable/StoredSkin.h"
 #include "skin/paint/Composition.h"
 #include "tests/win32/DrawHelpersTestSupport.h"
+#include "tests/win32/SkinControlFixture.h"
 
 namespace {
 
@@ -71,28 +72,12 @@ public:
     }
 };
 
-class SkinPanel : public testing::Test {
+class SkinPanel : public TSkinControlFixture {
 protected:
     void SetUp() override {
-        Application().Initialize();
-        Owner = std::make_unique<TComponent>(nullptr);
-        Manager = new TbsSkinData(Owner.get());
-        Stored = new TbsCompressedStoredSkin(Owner.get());
-        Form = std::make_unique<TForm>(nullptr);
-        Form->SetBorderStyle(TFormBorderStyle::bsSingle);
+        TSkinControlFixture::SetUp();
         Form->SetClientWidth(400);
         Form->SetClientHeight(300);
-        Form->HandleNeeded();
-    }
-    void TearDown() override {
-        Form.reset();
-        Owner.reset();
-    }
-    void LoadZevrak() {
-        Stored->LoadFromIniFile(std::string(RDZ_SOURCE_DIR) + "/skins/Zevrak/Zevrak.ini");
-        Manager->LoadCompressedStoredSkin(Stored);
-        ASSERT_FALSE(Manager->GetEmpty());
-        Picture.Assign(Manager->GetSkin().FActivePictures.at(3));
     }
     template <class T>
     T* Add(TWinControl* parent, int left, int top, int width, int height) {
@@ -101,24 +86,12 @@ protected:
         control->SetBounds(left, top, width, height);
         return control;
     }
-    static void Print(TWinControl& control, TbsBitmap& target) {
-        FillCanvas(target, control.GetWidth(), control.GetHeight());
-        SendMessageA(control.GetHandle(), WM_PRINTCLIENT, WPARAM(target.DC()), PRF_CLIENT);
-        GdiFlush();
-    }
-    std::uint32_t PicturePixel(int x, int y) const { return *Picture.PixelPtr(x, y); }
     // The part of a skin picture's client area a tile covers at (x, y),
     // tiles starting at the client area's origin.
     std::uint32_t TilePixel(const TRect& skin, const TRect& client, TPoint origin, int x, int y) const {
         return PicturePixel(skin.Left + client.Left + (x - origin.X) % client.Width(),
                             skin.Top + client.Top + (y - origin.Y) % client.Height());
     }
-
-    std::unique_ptr<TComponent> Owner;
-    TbsSkinData* Manager = nullptr;             // owned by Owner
-    TbsCompressedStoredSkin* Stored = nullptr;  // owned by Owner
-    std::unique_ptr<TForm> Form;
-    TbsBitmap Picture;
 };
 
 // The columns where two prints differ, as [first, last]; {-1, -1} when equal.
