@@ -1,7 +1,8 @@
 #include "game/Unit1.h"
 
 #include "platform/FrameworkClasses.h"
-#include "skin/data/SkinData.h"
+#include "game/portable/GameOptions.h"
+#include "skin/controls/SkinControlClasses.h"
 #include "platform/portable/Exception.h"
 
 namespace {
@@ -24,7 +25,7 @@ std::uint32_t TPerformanceCounterSeed::ReadSeed() {
 
 void RegisterGameClasses(TClassRegistry& classes) {
     if (classes.Find("TForm1")) return;
-    RegisterSkinDataClasses(classes);
+    RegisterSkinControlClasses(classes);
     TClassBuilder<TForm1>(classes, "TForm1", "TForm");
     TClassBuilder<TBase64Decoding>(classes, "TBase64Decoding", "TComponent")
         .Creatable()
@@ -74,6 +75,8 @@ void TForm1::Loaded() {
     Bind(*this, Timer1, "Timer1");
     Bind(*this, Timer2, "Timer2");
     Bind(*this, IdDecoderMIME1, "IdDecoderMIME1");
+    Bind(*this, bsCompressedStoredSkin1, "bsCompressedStoredSkin1");
+    Bind(*this, bsSkinData1, "bsSkinData1");
 }
 
 void TForm1::Notification(TComponent* AComponent, TOperation Operation) {
@@ -85,7 +88,25 @@ void TForm1::Notification(TComponent* AComponent, TOperation Operation) {
     drop(Image1), drop(Label5), drop(Label6), drop(bsSkinGroupBox1), drop(Label1), drop(Label2), drop(Label3);
     drop(Label4), drop(bsSkinEdit1), drop(bsSkinComboBox1), drop(bsSkinComboBox2), drop(bsSkinButton1);
     drop(bsSkinStatusBar1), drop(bsSkinStatusPanel1), drop(bsSkinRichEdit1), drop(bsSkinGauge1);
-    drop(Timer1), drop(Timer2), drop(IdDecoderMIME1);
+    drop(Timer1), drop(Timer2), drop(IdDecoderMIME1), drop(bsCompressedStoredSkin1), drop(bsSkinData1);
+}
+
+std::string TForm1::LoadSkinFile(const std::string& path) {
+    TbsCompressedStoredSkin file(nullptr);
+    try {
+        file.LoadFromCompressedFile(path);
+    } catch (const std::exception& e) {
+        return SkinFileFailureText(path, e.what());
+    }
+    try {
+        bsSkinData1->LoadCompressedStoredSkin(&file);
+        return {};
+    } catch (const std::exception& e) {
+        // The manager was left empty: the built-in skin comes back.
+        const std::string text = SkinFileFailureText(path, e.what());
+        bsSkinData1->LoadCompressedStoredSkin(bsCompressedStoredSkin1);
+        return text;
+    }
 }
 
 void TForm1::FormCreate(TComponent*) { FRound = std::make_unique<TRouletteRound>(*this, FRandom); }

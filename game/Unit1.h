@@ -19,6 +19,9 @@
 #include "platform/RichEdit.h"
 #include "platform/StdCtrls.h"
 #include "platform/portable/ClassRegistry.h"
+#include "skin/controls/SkinGauge.h"
+#include "skin/controls/SkinPanel.h"
+#include "skin/data/SkinData.h"
 
 // The layout's Base64 decoder: it carries the fill character; decoding
 // uses a fresh decoder of the same kind each time.
@@ -52,7 +55,7 @@ public:
     TImage* Image1 = nullptr;
     TLabel* Label5 = nullptr;
     TLabel* Label6 = nullptr;
-    TGroupBox* bsSkinGroupBox1 = nullptr;
+    TbsSkinGroupBox* bsSkinGroupBox1 = nullptr;
     TLabel* Label1 = nullptr;
     TLabel* Label2 = nullptr;
     TLabel* Label3 = nullptr;
@@ -61,13 +64,15 @@ public:
     TComboBox* bsSkinComboBox1 = nullptr;
     TComboBox* bsSkinComboBox2 = nullptr;
     TButton* bsSkinButton1 = nullptr;
-    TStatusBar* bsSkinStatusBar1 = nullptr;
+    TbsSkinStatusBar* bsSkinStatusBar1 = nullptr;
     TStatusPanel* bsSkinStatusPanel1 = nullptr;
     TRichEdit* bsSkinRichEdit1 = nullptr;
-    TGauge* bsSkinGauge1 = nullptr;
+    TbsSkinGauge* bsSkinGauge1 = nullptr;
     TTimer* Timer1 = nullptr;
     TTimer* Timer2 = nullptr;
     TBase64Decoding* IdDecoderMIME1 = nullptr;
+    TbsCompressedStoredSkin* bsCompressedStoredSkin1 = nullptr;
+    TbsSkinData* bsSkinData1 = nullptr;
 
     // The window's event handlers, named in the layout.
     void FormCreate(TComponent* Sender);
@@ -76,6 +81,12 @@ public:
     void Timer1Timer(TComponent* Sender);
 
     TRouletteRound* Round() const { return FRound.get(); }  // nullptr before FormCreate
+
+    // Shows the window in the skin of a ".skn" file instead of the built-in
+    // one. Empty on success; otherwise the text to show the player
+    // (SkinFileFailureText), and the window keeps (or gets back) the
+    // built-in skin.
+    std::string LoadSkinFile(const std::string& path);
 
     // ITableView
     std::string GetBalanceText() const override;

@@ -8,6 +8,9 @@
 #include <memory>
 #include <string>
 #include <typeinfo>
+#include <vector>
+
+#include <zlib.h>
 
 #include "tests/win32/WindowTestSupport.h"
 
@@ -68,9 +71,9 @@ TEST_F(TableWindow, EveryControlHasItsClassParentBoundsAndTabOrder) {
         {"bsSkinComboBox2", "Form1", Bounds(256, 253, 73, 20), 2},
         {"bsSkinButton1", "Form1", Bounds(344, 251, 75, 25), 3},
         {"bsSkinStatusBar1", "Form1", Bounds(0, 285, 775, 21), 4},
-        {"bsSkinStatusPanel1", "bsSkinStatusBar1", Bounds(0, 0, 209, 21), 0},
+        {"bsSkinStatusPanel1", "bsSkinStatusBar1", Bounds(2, 3, 209, 16), 0},  // in the bar's sized client rectangle
         {"bsSkinRichEdit1", "Form1", Bounds(640, 128, 81, 89), 5},
-        {"bsSkinGauge1", "Form1", Bounds(583, 222, 178, 20), 6},
+        {"bsSkinGauge1", "Form1", Bounds(583, 222, 178, 19), 6},  // height from the skin
     };
     for (const TExpectedControl& e : expected) {
         SCOPED_TRACE(e.Name);
@@ -92,13 +95,13 @@ TEST_F(TableWindow, EveryControlHasItsClassParentBoundsAndTabOrder) {
         }
     }
     EXPECT_EQ(typeid(*Form->Image1), typeid(TImage));
-    EXPECT_EQ(typeid(*Form->bsSkinGroupBox1), typeid(TGroupBox));
+    EXPECT_EQ(typeid(*Form->bsSkinGroupBox1), typeid(TbsSkinGroupBox));
     EXPECT_EQ(typeid(*Form->bsSkinEdit1), typeid(TEdit));
     EXPECT_EQ(typeid(*Form->bsSkinButton1), typeid(TButton));
-    EXPECT_EQ(typeid(*Form->bsSkinStatusBar1), typeid(TStatusBar));
+    EXPECT_EQ(typeid(*Form->bsSkinStatusBar1), typeid(TbsSkinStatusBar));
     EXPECT_EQ(typeid(*Form->bsSkinStatusPanel1), typeid(TStatusPanel));
     EXPECT_EQ(typeid(*Form->bsSkinRichEdit1), typeid(TRichEdit));
-    EXPECT_EQ(typeid(*Form->bsSkinGauge1), typeid(TGauge));
+    EXPECT_EQ(typeid(*Form->bsSkinGauge1), typeid(TbsSkinGauge));
     EXPECT_EQ(Form->bsSkinStatusBar1->GetAlign(), TAlign::alBottom);
     EXPECT_EQ(Form->bsSkinStatusPanel1->GetAlign(), TAlign::alLeft);
     // Dialog navigation follows the tab order: the window after the group
@@ -298,6 +301,56 @@ TEST_F(TableWindow, LabelsAndPicturePaintOnTheWindow) {
     for (int y = 256; y < 269; ++y)
         for (int x = 8; x < 140; ++x) ink += (pixels.At(x, y) & 0xFFFFFF) != facePixel;
     EXPECT_GT(ink, 20);
+}
+
+// A ".skn" file: version 3, the package's length, the zlib package.
+void WriteSkinFile(const std::string& path, const std::vector<std::uint8_t>& package) {
+    const std::int32_t header[2] = {3, std::int32_t(package.size())};
+    FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fwrite(header, sizeof header, 1, f);
+    std::fwrite(package.data(), 1, package.size(), f);
+    std::fclose(f);
+}
+
+TEST_F(TableWindow, SkinFileReplacesTheBuiltInSkinOrLeavesItWithAClearReason) {
+    char dir[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, dir);
+    const std::string good = std::string(dir) + "rdz-good.skn", garbage = std::string(dir) + "rdz-garbage.skn",
+                      broken = std::string(dir) + "rdz-broken.skn", missing = std::string(dir) + "rdz-missing.skn";
+    TbsCompressedStoredSkin zevrak(nullptr);
+    zevrak.LoadFromIniFile(std::string(RDZ_SOURCE_DIR) + "/skins/Zevrak/Zevrak.ini");
+    std::vector<std::uint8_t> file;
+    zevrak.SaveToCompressedStream(file);
+    FILE* f = std::fopen(good.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fwrite(file.data(), 1, file.size(), f);
+    std::fclose(f);
+    WriteSkinFile(garbage, {'B', 'M', 1, 2, 3});
+    // A sound zlib stream that is not a skin package.
+    const char text[] = "this is not a skin package at all";
+    uLongf packedSize = compressBound(sizeof text);
+    std::vector<std::uint8_t> packed(packedSize);
+    ASSERT_EQ(compress2(packed.data(), &packedSize, reinterpret_cast<const Bytef*>(text), sizeof text, 9), Z_OK);
+    packed.resize(packedSize);
+    WriteSkinFile(broken, packed);
+    DeleteFileA(missing.c_str());
+
+    TbsSkinData* manager = Form->bsSkinData1;
+    const auto generation = manager->GetSkin().GetGeneration();
+    EXPECT_EQ(Form->LoadSkinFile(good), "");
+    EXPECT_NE(manager->GetSkin().GetGeneration(), generation) << "the file's skin was loaded";
+
+    for (const std::string& path : {missing, garbage, broken}) {
+        SCOPED_TRACE(path);
+        const std::string failure = Form->LoadSkinFile(path);
+        EXPECT_NE(failure.find(path), std::string::npos) << failure;
+        EXPECT_NE(failure.find("built-in skin"), std::string::npos) << failure;
+        EXPECT_FALSE(manager->GetEmpty()) << "the window keeps a skin";
+        EXPECT_GE(manager->FindSkinControlRecord("button"), 0);
+    }
+    EXPECT_EQ(Form->bsSkinGauge1->GetHeight(), 19) << "the controls still wear the skin's sizes";
+    for (const std::string& path : {good, garbage, broken}) DeleteFileA(path.c_str());
 }
 
 }  // namespace
