@@ -5,9 +5,21 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <memory>
+#include <string>
+#include <vector>
 
+#include "game/portable/GameOptions.h"
 #include "platform/Forms.h"
+
+namespace {
+
+constexpr const char* kTitle = "Rozudavuvo Dariz Zodovi";
+
+void ShowWarning(const std::string& text) { MessageBoxA(nullptr, text.c_str(), kTitle, MB_OK | MB_ICONWARNING); }
+
+}  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     TApplication& app = Application();
@@ -19,6 +31,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         // A layout that cannot be read: say so and end, nothing half made stays.
         app.HandleException(e);
         return 1;
+    }
+    const TGameOptions options = ParseGameOptions(std::vector<std::string>(__argv + 1, __argv + __argc));
+    if (!options.Error.empty()) ShowWarning(options.Error);
+    // Before the window is first shown, so it appears in its final skin.
+    if (!options.SkinFile.empty()) {
+        const std::string failure = form->LoadSkinFile(options.SkinFile);
+        if (!failure.empty()) ShowWarning(failure);
     }
     app.SetMainForm(form.get());
     app.Run();

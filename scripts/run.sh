@@ -3,7 +3,7 @@
 # With a display ($DISPLAY set) the window opens there and the script waits
 # until it is closed. Without one, the game runs on a private Xvfb display;
 # once its window is up a screenshot is saved to build/screenshot.png and the
-# game is closed.
+# game is closed. Arguments go to the game (e.g. --skin FILE.skn).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -16,14 +16,14 @@ source scripts/wine-env.sh
 title="Rozudavuvo Dariz Zodovi"
 if [ -n "${DISPLAY:-}" ]; then
   rdz_start_wine
-  rdz_wine "$exe"
+  rdz_wine "$exe" "$@"
   exit 0
 fi
 
 rdz_start_xvfb
 trap 'rdz_stop_wine; rdz_stop_xvfb' EXIT
 rdz_start_wine
-rdz_wine "$exe" &
+rdz_wine "$exe" "$@" &
 game=$!
 wid=""
 for _ in $(seq 1 300); do  # up to 30 s for wine to bring the window up
