@@ -5,6 +5,7 @@
 #include "skin/controls/SkinControl.h"
 #include "skin/controls/SkinGauge.h"
 #include "skin/controls/SkinPanel.h"
+#include "skin/controls/SkinScrollBar.h"
 
 namespace {
 
@@ -75,4 +76,5 @@ void RegisterSkinControlClasses(TClassRegistry& registry) {
     groupBox.Creatable().Bool("UseSkinSize", &TbsSkinGroupBox::GetUseSkinSize, &TbsSkinGroupBox::SetUseSkinSize);
     TClassBuilder<TbsSkinStatusBar> statusBar(registry, "TbsSkinStatusBar", "TbsSkinPanel");
     statusBar.Creatable().Bool("SizeGrip", &TbsSkinStatusBar::GetSizeGrip, &TbsSkinStatusBar::SetSizeGrip);
+    RegisterSkinScrollBarClasses(registry);
 }
