@@ -21,6 +21,7 @@ constexpr unsigned GreyText = 0x808080;       // 8421504: group box caption
 constexpr unsigned DisabledText = 0x7C858D;   // 9274748: disabled edit text
 constexpr unsigned GoldText = 0xF0D58C;       // hot button caption
 constexpr unsigned DimText = 0x5A5C60;        // disabled captions and menu entries
+constexpr unsigned ButtonDisabledText = 0x434343;  // 4408131: the spin button's caption during a round
 constexpr unsigned CaptionInactive = 0x595959;  // 5855577
 constexpr unsigned CaptionActive = 0xDCDDDE;    // 14605788
 constexpr unsigned FieldBack = 0x232323;        // 2302755: rich edit background
@@ -227,7 +228,7 @@ void Button(TIniText& ini) {
     Geometry(s, piControls, piButtonMask, ButtonNormal, ButtonLT, ButtonRT, Zero, Zero, ButtonClient, false, true);
     Font(s, SilverLight, "fsbold");
     s.Int("activefontcolor", SkinColor(GoldText)).Int("downfontcolor", SkinColor(WhiteText));
-    s.Int("disabledfontcolor", SkinColor(DimText));
+    s.Int("disabledfontcolor", SkinColor(ButtonDisabledText));
     s.Rect("activeskinrect", ButtonHot).Rect("downskinrect", ButtonDown);
     s.Rect("focusedskinrect", ButtonFocused).Rect("disabledskinrect", ButtonDisabled);
     s.Bool("morphing", true).Text("morphkind", "mkdefault");

@@ -180,6 +180,7 @@ TEST(ZevrakDefinition, StatedValuesOfTheControlRecords) {
     EXPECT_EQ(PointKey(button, "righttoppoint"), (TPoint{39, 10}));
     EXPECT_EQ(IntKey(button, "glowlayerpictureindex", 0), -1);
     EXPECT_TRUE(RectKey(button, "animateskinrect").IsEmpty());
+    EXPECT_EQ(IntKey(button, "disabledfontcolor", 0), 4408131);
 
     const auto& edit = SectionOf(ini, "edit");
     EXPECT_EQ(RectKey(edit, "skinrect"), Rect(225, 98, 282, 119));
