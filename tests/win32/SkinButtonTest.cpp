@@ -295,8 +295,11 @@ TEST_F(SkinButton, RepeatStopsWhenAParentIsDisabled) {
     auto* panel = new TPanel(Form.get());
     panel->SetParent(Form.get());
     panel->SetBounds(0, 50, 200, 60);
-    auto* button = AddButton(true);
+    auto* button = new TbsSkinButton(Form.get());
     button->SetParent(panel);
+    button->SetBounds(10, 10, kWidth, 25);
+    button->SetSkinData(Manager);
+    button->SetOnClick([this](TComponent*) { ++Clicks; });
     button->SetRepeatMode(true);
     button->SetRepeatInterval(40);
     Send(*button, WM_LBUTTONDOWN);
