@@ -384,8 +384,9 @@ TEST_F(SkinButton, GlyphCellFollowsNumGlyphsAndMarginBelowMinusOneIsIgnored) {
     glyph.SetSize(16, 8);
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 16; ++x) *glyph.PixelPtr(x, y) = x < 8 ? kRed : kGreen;
-    // The bottom-left pixel's colour is the transparent one.
+    // Each cell's bottom-left pixel's colour is the transparent one.
     *glyph.PixelPtr(0, 7) = MakePixel(255, 0, 255, 0);
+    *glyph.PixelPtr(8, 7) = MakePixel(255, 0, 255, 0);
     button->SetNumGlyphs(2);
     TbsBitmap printed;
     Print(*button, printed);
@@ -395,9 +396,10 @@ TEST_F(SkinButton, GlyphCellFollowsNumGlyphsAndMarginBelowMinusOneIsIgnored) {
     Print(*button, printed);
     EXPECT_EQ(CountPixels(printed, kRed), 0);
     EXPECT_GT(CountPixels(printed, kGreen), 0) << "disabled with two cells: the second";
-    button->SetNumGlyphs(1);
+    button->SetNumGlyphs(1);  // one cell: the whole strip, disabled or not
     Print(*button, printed);
-    EXPECT_EQ(CountPixels(printed, kGreen), 0);
+    EXPECT_GT(CountPixels(printed, kRed), 0);
+    EXPECT_EQ(LeftmostPixel(printed, kRed), kContent.Left + (kContent.Width() - 16) / 2);
     button->SetEnabled(true);
 
     button->SetNumGlyphs(2);
@@ -426,6 +428,7 @@ TEST_F(SkinButton, GroupOfThreeKeepsOneDown) {
     auto press = [&](int i) {
         Send(*b[i], WM_LBUTTONDOWN);
         Send(*b[i], WM_LBUTTONUP);
+        b[i]->MouseLeave();  // the pointer moves on
     };
     press(0);
     EXPECT_TRUE(b[0]->GetDown());
@@ -437,6 +440,10 @@ TEST_F(SkinButton, GroupOfThreeKeepsOneDown) {
     press(1);  // pressing the down one again keeps it down
     EXPECT_TRUE(b[1]->GetDown());
     EXPECT_EQ(clicks[1], 1);
+    // Released by its neighbour, the first fades from hot back to normal.
+    EXPECT_EQ(b[0]->CurrentImage().Rect, bsbrActive);
+    for (int tick = 0; tick < 6; ++tick) Tick(*b[0], tidButtonMorph);
+    EXPECT_FALSE(b[0]->TimerRunning(tidButtonMorph));
     EXPECT_EQ(b[0]->CurrentImage().Rect, bsbrSkin);
     EXPECT_EQ(b[1]->CurrentImage().Rect, bsbrDown) << "a down group member is drawn down with the pointer away";
 
@@ -553,17 +560,25 @@ TEST_F(SkinButton, ZevrakButtonShowsNoGlow) {
 
 TEST_F(SkinButton, PlainButtonDrawsTheStateColours) {
     auto* button = AddButton(false, "");
+    // A colour as the canvas of a memory bitmap fills it here.
+    auto filled = [](TColor color) {
+        TbsBitmap one;
+        one.SetSize(1, 1);
+        one.Canvas().Brush().SetColor(color);
+        one.Canvas().FillRect(Rect(0, 0, 1, 1));
+        GdiFlush();
+        return Rgb(*one.PixelPtr(0, 0));
+    };
     TbsBitmap printed;
     Print(*button, printed);
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    EXPECT_EQ(Rgb(*printed.PixelPtr(10, 10)), Rgb(MakePixel(GetRValue(face), GetGValue(face), GetBValue(face), 0)));
+    EXPECT_EQ(Rgb(*printed.PixelPtr(10, 10)), filled(clBtnFace));
     button->MouseEnter();
     Print(*button, printed);
-    EXPECT_EQ(Rgb(*printed.PixelPtr(10, 10)), Rgb(MakePixel(0xB6, 0xBD, 0xD2, 0)));  // 13811126
-    EXPECT_EQ(Rgb(*printed.PixelPtr(0, 0)), Rgb(MakePixel(0, 0, 0x80, 0)));       // navy frame
+    EXPECT_EQ(Rgb(*printed.PixelPtr(10, 10)), filled(13811126));  // hex D2BDB6
+    EXPECT_EQ(Rgb(*printed.PixelPtr(0, 0)), filled(8388608));     // navy frame
     button->SetDown(true);
     Print(*button, printed);
-    EXPECT_EQ(Rgb(*printed.PixelPtr(10, 10)), Rgb(MakePixel(0x85, 0x92, 0xB5, 0)));  // 11899781
+    EXPECT_EQ(Rgb(*printed.PixelPtr(10, 10)), filled(11899781));  // hex B59285
 }
 
 TEST_F(SkinButton, PaintingEveryStateLeavesNoHandleBehind) {
