@@ -167,6 +167,26 @@ TEST_F(SkinButton, EachStatePaintsTheCompositionOfItsRecordRectangle) {
     ExpectFace(*button, kDisabledRect, r.DisabledFontColor);
 }
 
+TEST_F(SkinButton, PaintHandlerGetsTheContentRectangleAndCanReplaceTheCaption) {
+    LoadZevrak();
+    auto* button = AddButton(true);
+    TRect seen;
+    int calls = 0;
+    button->OnPaint = [&](TbsSkinButton*, TCanvas&, bool& drawDefault, bool isActive, bool isDown, const TRect& r) {
+        ++calls;
+        seen = r;
+        EXPECT_FALSE(isActive);
+        EXPECT_FALSE(isDown);
+        drawDefault = false;
+    };
+    TbsBitmap expected, printed;
+    ComposeFace(kNormalRect, "", 0, expected);
+    Print(*button, printed);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(seen, kContent);
+    ExpectPixels(printed, [&](int x, int y) { return *expected.PixelPtr(x, y); }, TestName());
+}
+
 TEST_F(SkinButton, HoverFadesToHotInFiveTicksAndBack) {
     LoadZevrak();
     auto* button = AddButton(true);
