@@ -733,6 +733,9 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_SETFOCUS: {
             LRESULT r = DefaultHandler(msg, wParam, lParam);
             OnSetFocus(reinterpret_cast<HWND>(wParam));
+            TWinControl* top = this;
+            while (top->GetParent()) top = top->GetParent();
+            top->ForEachControl([this](TControl& c) { c.FocusChanged(this); });
             return r;
         }
         case WM_KILLFOCUS: {

@@ -153,6 +153,10 @@ public:
     // The same for a character the focused control does not take (and
     // Alt+character): true when it was this control's accelerator.
     virtual bool DialogChar(char ch);
+    // The focus moved to `focused`, a window inside the same top-level
+    // window; every control of that window hears it, depth first (a default
+    // button works out whether it answers Enter now).
+    virtual void FocusChanged(TWinControl* focused) { (void)focused; }
 
     void SetOnClick(TNotifyEvent value) { FOnClick = std::move(value); }
     void SetOnMouseDown(TMouseEvent value) { FOnMouseDown = std::move(value); }

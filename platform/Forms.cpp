@@ -176,6 +176,12 @@ bool TForm::Reachable(const TControl& control) const {
 }
 
 bool TForm::DialogKey(WORD key, unsigned shift) {
+    // Enter has one owner: a focused control that takes Enter itself (a
+    // button clicks itself) leaves no Enter for the default button.
+    HWND focus = GetFocus();
+    if (key == VK_RETURN && focus && HandleAllocated() && IsChild(GetHandle(), focus) &&
+        (SendMessageA(focus, WM_GETDLGCODE, VK_RETURN, 0) & DLGC_WANTALLKEYS))
+        return false;
     return FindControl([&](TControl& c) { return Reachable(c) && c.DialogKey(key, shift); }) != nullptr;
 }
 

@@ -68,7 +68,8 @@ public:
 
     // The dialog-key step: Enter and Escape offered to the controls, depth
     // first, that are visible and enabled within the form; true when one
-    // took the key.
+    // took the key. Enter is not offered while the focused window takes
+    // Enter itself (WM_GETDLGCODE with DLGC_WANTALLKEYS).
     bool DialogKey(WORD key, unsigned shift) override;
     // The same for an accelerator character.
     bool DialogChar(char ch) override;

@@ -2,6 +2,7 @@
 
 #include "platform/LayoutProperties.h"
 #include "skin/controls/GraphicSkinControl.h"
+#include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/controls/SkinGauge.h"
 #include "skin/controls/SkinPanel.h"
@@ -77,4 +78,5 @@ void RegisterSkinControlClasses(TClassRegistry& registry) {
     TClassBuilder<TbsSkinStatusBar> statusBar(registry, "TbsSkinStatusBar", "TbsSkinPanel");
     statusBar.Creatable().Bool("SizeGrip", &TbsSkinStatusBar::GetSizeGrip, &TbsSkinStatusBar::SetSizeGrip);
     RegisterSkinScrollBarClasses(registry);
+    RegisterSkinButtonClasses(registry);
 }

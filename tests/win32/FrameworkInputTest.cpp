@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ExtCtrls.h"
 #include "platform/FrameworkClasses.h"
 #include "platform/LayoutProperties.h"
 #include "platform/StdCtrls.h"
@@ -325,6 +326,38 @@ TEST_F(FrameworkDialogKeys, EnterOnAFocusedButtonClicksThatButtonOnce) {
     Ok->SetFocus();
     Press(WM_KEYDOWN, VK_RETURN);
     EXPECT_EQ(Clicks, (std::vector<std::string>{"&Other", "&Spin"})) << "one Enter, one click";
+}
+
+// The dialog-key step called directly (not from a key message) leaves
+// Enter to a focused window that takes Enter itself.
+TEST_F(FrameworkDialogKeys, DialogKeyStepLeavesEnterToTheFocusedButton) {
+    Other->SetFocus();
+    EXPECT_FALSE(Form->DialogKey(VK_RETURN, 0));
+    EXPECT_TRUE(Clicks.empty());
+    Edit->SetFocus();
+    EXPECT_TRUE(Form->DialogKey(VK_RETURN, 0));
+    EXPECT_EQ(Clicks, (std::vector<std::string>{"&Spin"}));
+    Other->SetFocus();
+    EXPECT_TRUE(Form->DialogKey(VK_ESCAPE, 0)) << "Escape still reaches the cancel button";
+}
+
+// A control that notes where the focus went.
+class TFocusWatcher : public TControl {
+public:
+    using TControl::TControl;
+    void FocusChanged(TWinControl* focused) override { Seen.push_back(focused); }
+    std::vector<TWinControl*> Seen;
+};
+
+TEST_F(FrameworkDialogKeys, EveryControlOfTheWindowHearsWhereTheFocusWent) {
+    auto* panel = Add<TPanel>(Form.get(), Bounds(10, 80, 100, 50));
+    auto* watcher = new TFocusWatcher(Form.get());
+    watcher->SetParent(panel);
+    Edit->SetFocus();
+    Other->SetFocus();
+    ASSERT_GE(watcher->Seen.size(), 2u);
+    EXPECT_EQ(watcher->Seen[watcher->Seen.size() - 2], Edit);
+    EXPECT_EQ(watcher->Seen.back(), Other);
 }
 
 TEST_F(FrameworkDialogKeys, AcceleratorsFocusAndClickButUnlessTheFocusTakesCharacters) {
