@@ -19,6 +19,7 @@
 #include "platform/RichEdit.h"
 #include "platform/StdCtrls.h"
 #include "platform/portable/ClassRegistry.h"
+#include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinGauge.h"
 #include "skin/controls/SkinPanel.h"
 #include "skin/data/SkinData.h"
@@ -63,7 +64,7 @@ public:
     TEdit* bsSkinEdit1 = nullptr;
     TComboBox* bsSkinComboBox1 = nullptr;
     TComboBox* bsSkinComboBox2 = nullptr;
-    TButton* bsSkinButton1 = nullptr;
+    TbsSkinButton* bsSkinButton1 = nullptr;
     TbsSkinStatusBar* bsSkinStatusBar1 = nullptr;
     TStatusPanel* bsSkinStatusPanel1 = nullptr;
     TRichEdit* bsSkinRichEdit1 = nullptr;

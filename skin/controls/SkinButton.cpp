@@ -541,6 +541,11 @@ LRESULT TbsSkinButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_HIDEBUTTONGLOW:
             HideGlow();
             return 0;
+        case BM_CLICK:
+            // What accessibility and automation tools send to press a
+            // button: one click, refused like any other while disabled.
+            ExecuteClick();
+            return 0;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
             // A focusable button takes the focus first; one that cannot

@@ -298,6 +298,7 @@ TEST_F(SkinButton, DisabledButtonNeverClicksByAnyPathAndComesBackNormal) {
     EXPECT_FALSE(Form->DialogChar('h'));
     EXPECT_FALSE(button->DialogKey(VK_RETURN, 0));
     EXPECT_FALSE(button->DialogChar('h'));
+    SendMessageA(button->GetHandle(), BM_CLICK, 0, 0);
     button->ExecuteClick();
     EXPECT_EQ(Clicks, 0);
     EXPECT_EQ(button->CurrentImage().Rect, bsbrDisabled);
@@ -308,6 +309,8 @@ TEST_F(SkinButton, DisabledButtonNeverClicksByAnyPathAndComesBackNormal) {
     ExpectFace(*button, kNormalRect, Record().Font.Color);
     button->ExecuteClick();
     EXPECT_EQ(Clicks, 1);
+    SendMessageA(button->GetHandle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(Clicks, 2) << "an automation click presses an enabled button once";
 }
 
 TEST_F(SkinButton, RepeatStopsWhenAParentIsDisabled) {

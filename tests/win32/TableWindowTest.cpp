@@ -97,7 +97,7 @@ TEST_F(TableWindow, EveryControlHasItsClassParentBoundsAndTabOrder) {
     EXPECT_EQ(typeid(*Form->Image1), typeid(TImage));
     EXPECT_EQ(typeid(*Form->bsSkinGroupBox1), typeid(TbsSkinGroupBox));
     EXPECT_EQ(typeid(*Form->bsSkinEdit1), typeid(TEdit));
-    EXPECT_EQ(typeid(*Form->bsSkinButton1), typeid(TButton));
+    EXPECT_EQ(typeid(*Form->bsSkinButton1), typeid(TbsSkinButton));
     EXPECT_EQ(typeid(*Form->bsSkinStatusBar1), typeid(TbsSkinStatusBar));
     EXPECT_EQ(typeid(*Form->bsSkinStatusPanel1), typeid(TStatusPanel));
     EXPECT_EQ(typeid(*Form->bsSkinRichEdit1), typeid(TRichEdit));
