@@ -8,6 +8,8 @@
 
 namespace {
 
+const TEnumNames kImagePositionNames = {{"bsipDefault", bsipDefault}, {"bsipLeft", bsipLeft}};
+
 // The properties the windowed and windowless bases share.
 template <class C>
 void AddSkinLinkProperties(TClassBuilder<C>& builder) {
@@ -27,7 +29,19 @@ void AddPanelProperties(TClassBuilder<C>& builder) {
         .template Enum<TAlignment>("DefaultAlignment", &C::SetDefaultAlignment, kTextAlignmentNames)
         .Int("DefaultCaptionHeight", &C::GetDefaultCaptionHeight, &C::SetDefaultCaptionHeight)
         .template Enum<TBevelStyle>("BorderStyle", &C::SetBorderStyle, kBevelNames)
-        .Bool("CaptionMode", &C::GetCaptionMode, &C::SetCaptionMode);
+        .Bool("CaptionMode", &C::GetCaptionMode, &C::SetCaptionMode)
+        .template Enum<TbsImagePosition>("ImagePosition", &C::SetImagePosition, kImagePositionNames)
+        .Int("CaptionImageIndex", &C::GetCaptionImageIndex, &C::SetCaptionImageIndex)
+        .Int("NumGlyphs", &C::GetNumGlyphs, &C::SetNumGlyphs)
+        .Int("Spacing", &C::GetSpacing, &C::SetSpacing)
+        .Bool("AutoEnabledControls", &C::GetAutoEnabledControls, &C::SetAutoEnabledControls)
+        .Bool("CheckedMode", &C::GetCheckedMode, &C::SetCheckedMode)
+        .Bool("Checked", &C::GetChecked, &C::SetChecked)
+        .Bool("RollUpMode", &C::GetRollUpMode, &C::SetRollUpMode)
+        .Bool("RollUpState", &C::GetRollUpState, &C::SetRollUpState)
+        .Int("RealHeight", &C::GetRealHeight, &C::SetRealHeight)
+        .Event("OnChecked", &C::SetOnChecked)
+        .Event("OnChangeRollUpState", &C::SetOnChangeRollUpState);
 }
 
 template <class C>
