@@ -4,6 +4,7 @@
 #include "skin/controls/GraphicSkinControl.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/controls/SkinGauge.h"
+#include "skin/controls/SkinLabel.h"
 #include "skin/controls/SkinPanel.h"
 
 namespace {
@@ -89,4 +90,5 @@ void RegisterSkinControlClasses(TClassRegistry& registry) {
     groupBox.Creatable().Bool("UseSkinSize", &TbsSkinGroupBox::GetUseSkinSize, &TbsSkinGroupBox::SetUseSkinSize);
     TClassBuilder<TbsSkinStatusBar> statusBar(registry, "TbsSkinStatusBar", "TbsSkinPanel");
     statusBar.Creatable().Bool("SizeGrip", &TbsSkinStatusBar::GetSizeGrip, &TbsSkinStatusBar::SetSizeGrip);
+    RegisterSkinLabelClasses(registry);
 }
