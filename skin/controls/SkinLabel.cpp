@@ -146,6 +146,8 @@ TRect TbsSkinLabel::ContentRect() {
     if (GetSkinRecordIndex() == -1)
         return Rect(kPlainContentInset, kPlainContentInset, GetWidth() - kPlainContentInset,
                     GetHeight() - kPlainContentInset);
+    // A record without a client area has no place for content.
+    if (FSkin.SrcClient.IsEmpty()) return {};
     int width = GetWidth(), height = GetHeight();
     CalcSkinSize(width, height);  // only the sized geometry is kept
     return FSized.DstClient;
@@ -348,6 +350,7 @@ int TbsSkinStatusPanel::CalcAutoSizeDelta() {
 }
 
 void TbsSkinStatusPanel::PaintContent(TbsBitmap& bitmap, TRect r) {
+    if (r.IsEmpty()) return;
     const int w = ImageWidth(), h = ImageHeight();
     if (w > 0 && h > 0) {
         const int y = r.Top + (r.Height() - h) / 2;

@@ -69,7 +69,7 @@ public:
     void SetAutoSize(bool value);
 
     // The rectangle the caption (and the status panel's image) is drawn in,
-    // for the current size.
+    // for the current size; empty for a record without a client area.
     TRect ContentRect();
     // How much wider AutoSize would make the control for its caption (the
     // text in the label's font against the content width); negative when

@@ -48,6 +48,22 @@ protected:
     }
 };
 
+// A status panel whose record, once copied, has no client area or names a
+// picture the skin does not have.
+class TDamagedStatusPanel : public TbsSkinStatusPanel {
+public:
+    using TbsSkinStatusPanel::TbsSkinStatusPanel;
+    bool EmptyClient = false;
+    int Picture = -1;  // -1: the record's own
+
+    void FetchSkinRecord() override {
+        TbsSkinStatusPanel::FetchSkinRecord();
+        if (GetSkinRecordIndex() == -1) return;
+        if (EmptyClient) FSkin.SrcClient = Rect(5, 1, 5, 16);
+        if (Picture != -1) FSkin.PictureIndex = Picture;
+    }
+};
+
 class SkinLabel : public TSkinControlFixture {
 protected:
     void SetUp() override {
@@ -443,6 +459,33 @@ TEST_F(SkinLabel, LayoutPropertiesReachTheLabels) {
     EXPECT_EQ(panel->GetCaption(), "Bekliyor");
     EXPECT_NE(info->FindProperty("SkinDataName"), nullptr);
     EXPECT_NE(info->FindProperty("Align"), nullptr);
+}
+
+// An empty client rectangle leaves the text nowhere to go; stretched
+// around it (UseSkinSize false) there is no background to draw at all. A
+// picture the skin lacks draws the plain face.
+TEST_F(SkinLabel, EmptyClientAreaOrMissingPictureDrawsNoBackground) {
+    LoadZevrak();
+    auto* panel = AddStatusPanel<TDamagedStatusPanel>(false);
+    panel->EmptyClient = true;
+    Bar->SetSkinData(Manager);
+    EXPECT_TRUE(panel->ContentRect().IsEmpty());
+    TbsBitmap printed, face;
+    Print(*panel, printed);
+    ExpectedFace(face, 209, "", kContent209);
+    ExpectPixels(printed, [&](int x, int y) { return *face.PixelPtr(x, y); }, TestName() + ".face");
+
+    panel->SetAlign(TAlign::alNone);
+    panel->SetUseSkinSize(false);
+    panel->SetBounds(2, 0, 209, 21);
+    Print(*panel, printed);
+    ExpectPixels(printed, [](int, int) { return 0u; }, TestName() + ".stretched");
+
+    panel->EmptyClient = false;
+    panel->Picture = 99;
+    Print(*panel, printed);
+    const COLORREF btnFace = GetSysColor(COLOR_BTNFACE);
+    EXPECT_EQ(Rgb(*printed.PixelPtr(1, 1)), MakePixel(GetRValue(btnFace), GetGValue(btnFace), GetBValue(btnFace)));
 }
 
 }  // namespace

@@ -741,4 +741,22 @@ TEST_F(SkinPanel, CaptionLinePropertiesReachThePanels) {
         EXPECT_NE(info->FindProperty(name), nullptr) << name;
 }
 
+// The band drawn over the record without the skin's size: an empty client
+// area composes no centre, the band and the frame stay.
+TEST_F(SkinPanel, WithoutSkinSizeAnEmptyClientAreaDrawsNoCentre) {
+    LoadZevrak();
+    auto* panel = Add<TDamagedPanel>(Form.get(), 10, 10, 150, 130);
+    panel->EmptyClient = true;
+    panel->SetSkinData(Manager);
+    panel->SetUseSkinSize(false);
+    panel->SetCaptionMode(true);
+    panel->SetCaption("Merhaba");
+    TbsBitmap printed;
+    Print(*panel, printed);
+    const COLORREF shadow = ColorToRGB(Manager->GetSkin().GetSkinColors().BtnShadow);
+    EXPECT_EQ(Rgb(*printed.PixelPtr(75, 0)), MakePixel(GetRValue(shadow), GetGValue(shadow), GetBValue(shadow)));
+    EXPECT_EQ(Rgb(*printed.PixelPtr(75, 65)), 0u);
+    EXPECT_EQ(Rgb(*printed.PixelPtr(1, 128)), Rgb(PicturePixel(kPanelSkin.Left + 1, kPanelSkin.Bottom - 2)));
+}
+
 }  // namespace
