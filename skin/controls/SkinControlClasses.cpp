@@ -5,10 +5,13 @@
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/controls/SkinGauge.h"
+#include "skin/controls/SkinLabel.h"
 #include "skin/controls/SkinPanel.h"
 #include "skin/controls/SkinScrollBar.h"
 
 namespace {
+
+const TEnumNames kImagePositionNames = {{"bsipDefault", bsipDefault}, {"bsipLeft", bsipLeft}};
 
 // The properties the windowed and windowless bases share.
 template <class C>
@@ -29,7 +32,19 @@ void AddPanelProperties(TClassBuilder<C>& builder) {
         .template Enum<TAlignment>("DefaultAlignment", &C::SetDefaultAlignment, kTextAlignmentNames)
         .Int("DefaultCaptionHeight", &C::GetDefaultCaptionHeight, &C::SetDefaultCaptionHeight)
         .template Enum<TBevelStyle>("BorderStyle", &C::SetBorderStyle, kBevelNames)
-        .Bool("CaptionMode", &C::GetCaptionMode, &C::SetCaptionMode);
+        .Bool("CaptionMode", &C::GetCaptionMode, &C::SetCaptionMode)
+        .template Enum<TbsImagePosition>("ImagePosition", &C::SetImagePosition, kImagePositionNames)
+        .Int("CaptionImageIndex", &C::GetCaptionImageIndex, &C::SetCaptionImageIndex)
+        .Int("NumGlyphs", &C::GetNumGlyphs, &C::SetNumGlyphs)
+        .Int("Spacing", &C::GetSpacing, &C::SetSpacing)
+        .Bool("AutoEnabledControls", &C::GetAutoEnabledControls, &C::SetAutoEnabledControls)
+        .Bool("CheckedMode", &C::GetCheckedMode, &C::SetCheckedMode)
+        .Bool("Checked", &C::GetChecked, &C::SetChecked)
+        .Bool("RollUpMode", &C::GetRollUpMode, &C::SetRollUpMode)
+        .Bool("RollUpState", &C::GetRollUpState, &C::SetRollUpState)
+        .Int("RealHeight", &C::GetRealHeight, &C::SetRealHeight)
+        .Event("OnChecked", &C::SetOnChecked)
+        .Event("OnChangeRollUpState", &C::SetOnChangeRollUpState);
 }
 
 template <class C>
@@ -79,4 +94,5 @@ void RegisterSkinControlClasses(TClassRegistry& registry) {
     statusBar.Creatable().Bool("SizeGrip", &TbsSkinStatusBar::GetSizeGrip, &TbsSkinStatusBar::SetSizeGrip);
     RegisterSkinScrollBarClasses(registry);
     RegisterSkinButtonClasses(registry);
+    RegisterSkinLabelClasses(registry);
 }

@@ -9,6 +9,9 @@
 #include "platform/portable/AppMessages.h"
 #include "skin/controls/GraphicSkinControl.h"
 #include "skin/data/SkinData.h"
+#include "skin/paint/Composition.h"
+#include "skin/paint/DrawHelpers.h"
+#include "skin/paint/MarkersGdi.h"
 #include "skin/paint/portable/SkinSubRect.h"
 
 namespace {
@@ -36,7 +39,9 @@ void Frame3D(TCanvas& canvas, const TRect& r, TColor topLeft, TColor bottomRight
     canvas.FillRect(Rect(r.Right - 1, r.Top, r.Right, r.Bottom));
 }
 
-void BorderFrame(TCanvas& canvas, const TRect& r, TBevelStyle style) {
+}  // namespace
+
+void DrawBevelFrame(TCanvas& canvas, const TRect& r, TBevelStyle style) {
     switch (style) {
         case TBevelStyle::bvFrame: Frame3D(canvas, r, clBtnShadow, clBtnShadow); break;
         case TBevelStyle::bvRaised: Frame3D(canvas, r, clBtnHighlight, clBtnShadow); break;
@@ -44,8 +49,6 @@ void BorderFrame(TCanvas& canvas, const TRect& r, TBevelStyle style) {
         case TBevelStyle::bvNone: break;
     }
 }
-
-}  // namespace
 
 // ---- TbsSkinPanel -------------------------------------------------------------------------
 
@@ -126,6 +129,12 @@ void TbsSkinPanel::FetchSkinRecord() {
     FPanel.CaptionRect = record->CaptionRect;
     FPanel.Alignment = record->Alignment;
     FPanel.Font = record->Font;
+    FPanel.CheckImageRect = record->CheckImageRect;
+    FPanel.UnCheckImageRect = record->UnCheckImageRect;
+    FPanel.FrameRect = record->FrameRect;
+    FPanel.FrameTextRect = record->FrameTextRect;
+    FPanel.FrameLeftOffset = record->FrameLeftOffset;
+    FPanel.FrameRightOffset = record->FrameRightOffset;
     // A client area that ends above the caption leaves no frame to draw
     // around it: such a record composes as a whole.
     FForcedBackground = !(FSkin.SrcClient.Bottom <= record->CaptionRect.Top);
@@ -133,6 +142,7 @@ void TbsSkinPanel::FetchSkinRecord() {
 
 void TbsSkinPanel::ApplySkinChange() {
     TbsSkinCustomControl::ApplySkinChange();
+    if (FRollUpState) SetBounds(GetLeft(), GetTop(), GetWidth(), RolledHeight());
     Realign();
 }
 
@@ -203,9 +213,7 @@ void TbsSkinPanel::Paint(TCanvas& canvas) {
         return;
     }
     if (!FUseSkinSize && FCaptionMode) {
-        // Drawn as without a skin, the caption band DefaultCaptionHeight high.
-        PaintThroughBitmap(canvas.GetHandle(), GetWidth(), GetHeight(),
-                           [this](TbsBitmap& bitmap) { PaintNoSkin(bitmap); });
+        PaintSkinWithPlainBand(canvas);
         return;
     }
     if (!FForcedBackground && FSkin.StretchCenter) {
@@ -250,8 +258,7 @@ void TbsSkinPanel::PaintTransparent(TCanvas& canvas) {
         DrawParentImage(bitmap.DC());
         if (!FCaptionMode) return;
         FCaptionRect = FPanel.CaptionRect;
-        const std::string caption = GetCaption();
-        if (!caption.empty() && !FCaptionRect.IsEmpty()) DrawSkinCaption(bitmap, FCaptionRect);
+        if (HasCaptionLine() && !FCaptionRect.IsEmpty()) DrawSkinCaption(bitmap, FCaptionRect);
         const TbsSkinDataCore* skin = SkinOf(GetSkinData());
         TCanvas& c = bitmap.Canvas();
         c.Brush().SetStyle(TBrushStyle::bsSolid);
@@ -265,13 +272,8 @@ void TbsSkinPanel::PaintSkin(TbsBitmap& bitmap) {
         FSkin.StretchCenter) {
         TbsSkinCustomControl::PaintSkin(bitmap);
         if (!FUseSkinSize) return;
-        if (FSkin.ResizeMode == bsrmFixed || FSkin.ResizeMode == bsrmNoSkin || FTransparentMode) {
-            FCaptionRect = FPanel.CaptionRect;
-        } else {
-            FCaptionRect = MapSkinSubRect(FPanel.CaptionRect, FSkin.ResizeMode, FSkin.SrcRect, FSkin.SrcLT,
-                                          FSkin.SrcRT, FSkin.SrcLB, FSkin.SrcRB, GetWidth(), GetHeight());
-        }
-        if (!GetCaption().empty() && !FCaptionRect.IsEmpty()) DrawSkinCaption(bitmap, FCaptionRect);
+        FCaptionRect = SkinCaptionRectForSize();
+        if (HasCaptionLine() && !FCaptionRect.IsEmpty()) DrawSkinCaption(bitmap, FCaptionRect);
         return;
     }
     // The skin's client area tiled over the whole panel, the border left out.
@@ -285,32 +287,7 @@ void TbsSkinPanel::PaintSkin(TbsBitmap& bitmap) {
 }
 
 void TbsSkinPanel::DrawSkinCaption(TbsBitmap& bitmap, TRect r) {
-    TCanvas& canvas = bitmap.Canvas();
-    TFont& font = canvas.Font();
-    if (GetUseSkinFont()) {
-        font.SetName(FPanel.Font.Name);
-        font.SetHeight(FPanel.Font.Height);
-        font.SetStyle(FPanel.Font.Style);
-    } else {
-        font.Assign(DefaultFont());
-    }
-    const TbsSkinData* manager = GetSkinData();
-    font.SetCharset(manager && manager->GetResourceStrData() ? manager->GetCharSet() : DefaultFont().GetCharset());
-    font.SetColor(FPanel.Font.Color);
-    const std::string caption = GetCaption();
-    const int textWidth = canvas.TextWidth(caption), textHeight = canvas.TextHeight(caption);
-    // A font of odd height sits one pixel higher.
-    const int y = r.Top + (r.Height() - textHeight) / 2 - std::abs(font.GetHeight()) % 2;
-    int x = r.Left;
-    if (FPanel.Alignment == taRightJustify) {
-        x = r.Right - textWidth;
-    } else if (FPanel.Alignment == taCenter) {
-        x = r.Left + r.Width() / 2 - textWidth / 2;
-    }
-    TSaveDc save(bitmap.DC());
-    IntersectClipRect(bitmap.DC(), r.Left, r.Top, r.Right, r.Bottom);
-    canvas.Brush().SetStyle(TBrushStyle::bsClear);
-    canvas.TextOut(x, y, caption);
+    DrawCaptionLine(bitmap, LayoutLine(bitmap.Canvas(), r, false), false);
 }
 
 void TbsSkinPanel::PaintNoSkin(TbsBitmap& bitmap) {
@@ -320,29 +297,14 @@ void TbsSkinPanel::PaintNoSkin(TbsBitmap& bitmap) {
     canvas.Brush().SetStyle(TBrushStyle::bsSolid);
     canvas.Brush().SetColor(clBtnFace);
     canvas.FillRect(Rect(0, 0, W, H));
-    BorderFrame(canvas, Rect(0, 0, W, H), FBorderStyle);
+    DrawBevelFrame(canvas, Rect(0, 0, W, H), FBorderStyle);
     if (!FCaptionMode) return;
 
-    const TRect band = FRibbonStyle ? Rect(0, H - FDefaultCaptionHeight, W, H) : Rect(0, 0, W, FDefaultCaptionHeight);
+    const TRect band = PlainCaptionBand(W, H);
     Frame3D(canvas, band, clBtnHighlight, clBtnShadow);
     Frame3D(canvas, Rect(band.Left + 1, band.Top + 1, band.Right - 1, band.Bottom - 1), clBtnHighlight,
             clBtnShadow);
-    const std::string caption = GetCaption();
-    if (caption.empty()) return;
-    canvas.Font().Assign(DefaultFont());
-    const int textWidth = canvas.TextWidth(caption), textHeight = canvas.TextHeight(caption);
-    const TRect r = Rect(band.Left + 2, band.Top + 2, band.Right - 2, band.Bottom - 2);
-    int x = r.Left + 2;
-    if (FDefaultAlignment == taRightJustify) {
-        x = r.Right - 2 - textWidth;
-    } else if (FDefaultAlignment == taCenter) {
-        x = r.Left + r.Width() / 2 - textWidth / 2;
-    }
-    const int y = r.Top + (r.Height() - textHeight) / 2;
-    TSaveDc save(bitmap.DC());
-    IntersectClipRect(bitmap.DC(), r.Left, r.Top, r.Right, r.Bottom);
-    canvas.Brush().SetStyle(TBrushStyle::bsClear);
-    canvas.TextOut(x, y, caption);
+    DrawCaptionLine(bitmap, LayoutLine(canvas, band, true), true);
 }
 
 // ---- TbsSkinGroupBox ------------------------------------------------------------------------

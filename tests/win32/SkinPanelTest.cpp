@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/Forms.h"
@@ -71,6 +72,28 @@ public:
         FPanel.BGPictureIndex = BackgroundPicture;
     }
 };
+
+// A group box whose record, once copied, has a "framerect": the top-left
+// 20 x 14 of its own skin rectangle with 3-pixel ends.
+class TFramedGroupBox : public TbsSkinGroupBox {
+public:
+    using TbsSkinGroupBox::TbsSkinGroupBox;
+
+    void FetchSkinRecord() override {
+        TbsSkinGroupBox::FetchSkinRecord();
+        if (GetSkinRecordIndex() == -1) return;
+        FPanel.FrameRect = Rect(125, 4, 145, 18);
+        FPanel.FrameLeftOffset = FPanel.FrameRightOffset = 3;
+    }
+};
+
+// A left click at (x, y) of the control's client area.
+void Click(TWinControl& control, int x, int y) {
+    SendMessageA(control.GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageA(control.GetHandle(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+TPoint Centre(const TRect& r) { return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}; }
 
 class SkinPanel : public TSkinControlFixture {
 protected:
@@ -450,6 +473,290 @@ TEST_F(SkinPanel, LayoutPropertiesReachThePanels) {
     bar->FindProperty("SizeGrip")->SetValue(*statusBar, TLayoutValue::OfBool(true));
     EXPECT_TRUE(statusBar->GetSizeGrip());
     EXPECT_NE(bar->FindProperty("DefaultFont.Name"), nullptr);
+}
+
+// CheckedMode: the check image at the caption's left (a plain 13-pixel box
+// where the skin has none), the text moved past it, a click on it toggles
+// Checked, and every child's Enabled follows with AutoEnabledControls.
+TEST_F(SkinPanel, CheckImageClickTogglesCheckedAndTheChildrenFollow) {
+    LoadZevrak();
+    auto* box = Add<TbsSkinGroupBox>(Form.get(), 10, 10, 201, 113);
+    auto* child = Add<TbsSkinPanel>(box, 10, 30, 20, 20);
+    box->SetSkinData(Manager);
+    box->SetCaption("Merhaba Oyuncu");
+    int changes = 0;
+    box->SetOnChecked([&](TComponent* sender) {
+        EXPECT_EQ(sender, box);
+        ++changes;
+    });
+    TbsBitmap plain;
+    Print(*box, plain);
+    box->SetCheckedMode(true);
+    EXPECT_FALSE(child->GetEnabled());  // not checked: the children are off
+    const TbsCaptionLine line = box->CaptionLine();
+    EXPECT_EQ(line.CheckImage, Rect(3, 2, 16, 15));
+    EXPECT_EQ(line.TextClip, Rect(18, 2, 198, 16));
+
+    TbsBitmap unchecked, checked;
+    Print(*box, unchecked);
+    Click(*box, Centre(line.TextClip).X, 9);  // the text is not the check image
+    EXPECT_FALSE(box->GetChecked());
+    Click(*box, 9, 9);
+    EXPECT_TRUE(box->GetChecked());
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(child->GetEnabled());
+    child->SetVisible(false);
+    Print(*box, checked);
+    // The box shows the mark; the text sits in the rest of the band.
+    int top = 0, bottom = 0;
+    auto [first, last] = DifferingColumns(unchecked, checked, top, bottom);
+    EXPECT_GE(first, 3);
+    EXPECT_LT(last, 16);
+    std::tie(first, last) = DifferingColumns(plain, unchecked, top, bottom);
+    EXPECT_EQ(first, 3);  // the box is new
+    EXPECT_LT(bottom, 19);
+
+    Click(*box, 9, 9);
+    EXPECT_FALSE(box->GetChecked());
+    EXPECT_EQ(changes, 2);
+    EXPECT_FALSE(child->GetEnabled());
+    box->SetAutoEnabledControls(false);
+    box->SetChecked(true);
+    box->SetChecked(false);
+    EXPECT_FALSE(child->GetEnabled());
+    child->SetEnabled(true);
+    box->SetChecked(true);
+    EXPECT_TRUE(child->GetEnabled());
+    EXPECT_EQ(changes, 5);
+}
+
+TEST_F(SkinPanel, UnboundCheckBoxSitsAtX5InTheBand) {
+    auto* box = Add<TbsSkinGroupBox>(Form.get(), 10, 10, 201, 113);
+    box->SetCaption("Merhaba Oyuncu");
+    box->SetCheckedMode(true);
+    const TbsCaptionLine line = box->CaptionLine();
+    EXPECT_EQ(line.CheckImage, Rect(5, 4, 19, 18));
+    EXPECT_EQ(line.Text.X, 21);
+    TbsBitmap unchecked, checked;
+    Print(*box, unchecked);
+    box->SetChecked(true);
+    Print(*box, checked);
+    int top = 0, bottom = 0;
+    const auto [first, last] = DifferingColumns(unchecked, checked, top, bottom);
+    EXPECT_GT(first, 5);  // the mark, inside the box
+    EXPECT_LT(last, 18);
+    EXPECT_GT(top, 4);
+    EXPECT_LT(bottom, 17);
+}
+
+// The roll-up button: the caption's right 12 pixels; a click rolls the
+// panel up to its caption band (the frame's top and bottom strips), hides
+// the children and keeps the height; a second click brings both back. A
+// child hidden before stays hidden.
+TEST_F(SkinPanel, RollUpButtonRollsThePanelToItsCaptionAndBack) {
+    LoadZevrak();
+    auto* box = Add<TbsSkinGroupBox>(Form.get(), 10, 10, 201, 113);
+    auto* shown = Add<TbsSkinPanel>(box, 10, 30, 20, 20);
+    auto* hidden = Add<TbsSkinPanel>(box, 40, 30, 20, 20);
+    hidden->SetVisible(false);
+    box->SetSkinData(Manager);
+    box->SetCaption("Merhaba Oyuncu");
+    int changes = 0;
+    box->SetOnChangeRollUpState([&](TComponent*) { ++changes; });
+    box->SetRollUpMode(true);
+    const TbsCaptionLine line = box->CaptionLine();
+    EXPECT_EQ(line.RollUpButton, Rect(186, 2, 198, 16));
+    EXPECT_EQ(line.TextClip, Rect(3, 2, 186, 16));
+
+    Click(*box, 100, 9);  // the caption itself does nothing
+    EXPECT_FALSE(box->GetRollUpState());
+    Click(*box, 191, 9);
+    EXPECT_TRUE(box->GetRollUpState());
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(box->GetHeight(), 19 + 5);
+    EXPECT_EQ(box->GetRealHeight(), 113);
+    EXPECT_FALSE(shown->GetVisible());
+    // Rolled up, it still draws its frame: the bottom strip's corner.
+    TbsBitmap printed;
+    Print(*box, printed);
+    EXPECT_EQ(Rgb(*printed.PixelPtr(200, 23)), Rgb(PicturePixel(kGroupSkin.Right - 1, kGroupSkin.Bottom - 1)));
+
+    Click(*box, 191, 9);
+    EXPECT_FALSE(box->GetRollUpState());
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(box->GetHeight(), 113);
+    EXPECT_EQ(box->GetRealHeight(), -1);
+    EXPECT_TRUE(shown->GetVisible());
+    EXPECT_FALSE(hidden->GetVisible());
+
+    // Turning the mode off unrolls.
+    box->SetRollUpState(true);
+    box->SetRollUpMode(false);
+    EXPECT_FALSE(box->GetRollUpState());
+    EXPECT_EQ(box->GetHeight(), 113);
+    EXPECT_TRUE(box->CaptionLine().RollUpButton.IsEmpty());
+}
+
+TEST_F(SkinPanel, UnboundPanelRollsUpToItsBandAndBackAfterAChildWent) {
+    auto* box = Add<TbsSkinGroupBox>(Form.get(), 10, 10, 201, 113);
+    auto* child = Add<TbsSkinPanel>(box, 10, 30, 20, 20);
+    auto* other = Add<TbsSkinPanel>(box, 40, 30, 20, 20);
+    box->SetRollUpMode(true);
+    EXPECT_EQ(box->CaptionLine().RollUpButton, Rect(185, 2, 197, 20));
+    box->SetRollUpState(true);
+    EXPECT_EQ(box->GetHeight(), 22);
+    delete child;  // gone while rolled up
+    box->SetRollUpState(false);
+    EXPECT_EQ(box->GetHeight(), 113);
+    EXPECT_TRUE(other->GetVisible());
+    // A new skin re-rolls a rolled-up panel to its own caption height.
+    box->SetRollUpState(true);
+    LoadZevrak();
+    box->SetSkinData(Manager);
+    EXPECT_EQ(box->GetHeight(), 24);
+    box->SetRollUpState(false);
+    EXPECT_EQ(box->GetHeight(), 113);
+}
+
+// The caption glyph goes before the text, the two centred as one run; with
+// bsipLeft it sits 2 pixels into the caption rectangle.
+TEST_F(SkinPanel, CaptionGlyphGoesBeforeTheTextOrAtTheLeft) {
+    LoadZevrak();
+    auto* box = Add<TbsSkinGroupBox>(Form.get(), 10, 10, 201, 113);
+    box->SetSkinData(Manager);
+    box->SetCaption("Merhaba");
+    TbsBitmap glyph;
+    FillCanvas(glyph, 20, 10, MakePixel(255, 0, 0));
+    for (int y = 0; y < 10; ++y)
+        for (int x = 10; x < 20; ++x) *glyph.PixelPtr(x, y) = MakePixel(0, 0, 255);
+    *glyph.PixelPtr(0, 9) = *glyph.PixelPtr(10, 9) = kWhite;  // each cell's transparent corner
+    box->SetGlyph(glyph);
+    box->SetNumGlyphs(2);
+    box->SetSpacing(4);
+    TbsCaptionLine line = box->CaptionLine();
+    EXPECT_EQ(line.Image.Width(), 10);
+    EXPECT_EQ(line.Image.Top, 4);  // centred in 2..16
+    EXPECT_EQ(line.Text.X, line.Image.Right + 4);
+    TbsBitmap printed;
+    Print(*box, printed);
+    EXPECT_EQ(Rgb(*printed.PixelPtr(line.Image.Left + 2, line.Image.Top + 2)), MakePixel(255, 0, 0));
+    box->SetEnabled(false);
+    Print(*box, printed);
+    EXPECT_EQ(Rgb(*printed.PixelPtr(line.Image.Left + 2, line.Image.Top + 2)), MakePixel(0, 0, 255));
+    box->SetEnabled(true);
+
+    box->SetImagePosition(bsipLeft);
+    line = box->CaptionLine();
+    EXPECT_EQ(line.Image.Left, 5);
+    Print(*box, printed);
+    EXPECT_EQ(Rgb(*printed.PixelPtr(6, 5)), MakePixel(255, 0, 0));
+    EXPECT_NE(Rgb(*printed.PixelPtr(5, 13)), MakePixel(255, 255, 255));  // the corner lets the frame through
+}
+
+TEST_F(SkinPanel, FrameImageIsDrawnBehindTheCaption) {
+    LoadZevrak();
+    auto* box = Add<TFramedGroupBox>(Form.get(), 10, 10, 201, 113);
+    box->SetSkinData(Manager);
+    box->SetCaption("Merhaba Oyuncu");
+    const TbsCaptionLine line = box->CaptionLine();
+    ASSERT_FALSE(line.Frame.IsEmpty());
+    EXPECT_EQ(line.Frame.Top, 2);
+    EXPECT_EQ(line.Frame.Height(), 14);
+    EXPECT_EQ(line.Frame.Left, line.Text.X - 3);
+    TbsBitmap printed;
+    Print(*box, printed);
+    // The frame's left end, copied from the picture.
+    for (int x = 0; x < 3; ++x)
+        EXPECT_EQ(Rgb(*printed.PixelPtr(line.Frame.Left + x, 3)), Rgb(PicturePixel(125 + x, 5))) << x;
+    EXPECT_EQ(Rgb(*printed.PixelPtr(line.Frame.Right - 1, 3)), Rgb(PicturePixel(144, 5)));
+}
+
+// UseSkinSize false with CaptionMode: the record composed at the size with
+// a band of DefaultCaptionHeight in the skin's colours over it, and the
+// children below the band.
+TEST_F(SkinPanel, WithoutSkinSizeTheCaptionBandIsDrawnInTheSkinsColours) {
+    LoadZevrak();
+    auto* box = Add<TbsSkinGroupBox>(Form.get(), 10, 10, 201, 113);
+    auto* child = Add<TbsSkinPanel>(box, 0, 0, 20, 20);
+    child->SetAlign(TAlign::alClient);
+    box->SetSkinData(Manager);
+    box->SetUseSkinSize(false);
+    box->SetDefaultCaptionHeight(24);
+    box->SetCaption("Merhaba Oyuncu");
+    EXPECT_EQ(child->GetTop(), 24);
+    child->SetVisible(false);
+    TbsBitmap printed;
+    Print(*box, printed);
+    const auto pixel = [](TColor c) {
+        const COLORREF rgb = ColorToRGB(c);
+        return MakePixel(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+    };
+    const auto& colors = Manager->GetSkin().GetSkinColors();
+    EXPECT_EQ(Rgb(*printed.PixelPtr(100, 0)), pixel(colors.BtnShadow));
+    EXPECT_EQ(Rgb(*printed.PixelPtr(100, 23)), pixel(colors.BtnShadow));
+    EXPECT_EQ(Rgb(*printed.PixelPtr(8, 12)), pixel(colors.BtnFace));
+    // Below the band, the record's bottom-right corner.
+    EXPECT_EQ(Rgb(*printed.PixelPtr(200, 112)), Rgb(PicturePixel(kGroupSkin.Right - 1, kGroupSkin.Bottom - 1)));
+    int grey = 0;
+    for (int y = 1; y < 23; ++y)
+        for (int x = 0; x < 201; ++x) grey += Rgb(*printed.PixelPtr(x, y)) == kCaptionGrey;
+    EXPECT_GT(grey, 20);
+}
+
+TEST_F(SkinPanel, CaptionLinePropertiesReachThePanels) {
+    TClassRegistry& classes = FrameworkClasses();
+    RegisterSkinControlClasses(classes);
+    const TClassInfo* info = classes.Find("TbsSkinPanel");
+    ASSERT_NE(info, nullptr);
+    std::unique_ptr<TComponent> made(info->Create(nullptr));
+    auto* panel = dynamic_cast<TbsSkinPanel*>(made.get());
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->GetAutoEnabledControls());
+    EXPECT_EQ(panel->GetRealHeight(), -1);
+    EXPECT_EQ(panel->GetNumGlyphs(), 1);
+    EXPECT_EQ(panel->GetSpacing(), 2);
+    EXPECT_EQ(panel->GetCaptionImageIndex(), -1);
+    const auto set = [&](const char* name, const TLayoutValue& v) {
+        const TPropertyInfo* p = info->FindProperty(name);
+        ASSERT_NE(p, nullptr) << name;
+        p->SetValue(*panel, v);
+    };
+    set("ImagePosition", TLayoutValue::OfIdent("bsipLeft"));
+    set("CaptionImageIndex", TLayoutValue::OfInteger(2));
+    set("NumGlyphs", TLayoutValue::OfInteger(2));
+    set("Spacing", TLayoutValue::OfInteger(5));
+    set("AutoEnabledControls", TLayoutValue::OfBool(false));
+    set("CheckedMode", TLayoutValue::OfBool(true));
+    set("Checked", TLayoutValue::OfBool(true));
+    set("RollUpMode", TLayoutValue::OfBool(true));
+    EXPECT_EQ(panel->GetImagePosition(), bsipLeft);
+    EXPECT_EQ(panel->GetCaptionImageIndex(), 2);
+    EXPECT_EQ(panel->GetNumGlyphs(), 2);
+    EXPECT_EQ(panel->GetSpacing(), 5);
+    EXPECT_FALSE(panel->GetAutoEnabledControls());
+    EXPECT_TRUE(panel->GetCheckedMode());
+    EXPECT_TRUE(panel->GetChecked());
+    EXPECT_TRUE(panel->GetRollUpMode());
+    for (const char* name : {"RollUpState", "RealHeight", "OnChecked", "OnChangeRollUpState"})
+        EXPECT_NE(info->FindProperty(name), nullptr) << name;
+}
+
+// The band drawn over the record without the skin's size: an empty client
+// area composes no centre, the band and the frame stay.
+TEST_F(SkinPanel, WithoutSkinSizeAnEmptyClientAreaDrawsNoCentre) {
+    LoadZevrak();
+    auto* panel = Add<TDamagedPanel>(Form.get(), 10, 10, 150, 130);
+    panel->EmptyClient = true;
+    panel->SetSkinData(Manager);
+    panel->SetUseSkinSize(false);
+    panel->SetCaptionMode(true);
+    panel->SetCaption("Merhaba");
+    TbsBitmap printed;
+    Print(*panel, printed);
+    const COLORREF shadow = ColorToRGB(Manager->GetSkin().GetSkinColors().BtnShadow);
+    EXPECT_EQ(Rgb(*printed.PixelPtr(75, 0)), MakePixel(GetRValue(shadow), GetGValue(shadow), GetBValue(shadow)));
+    EXPECT_EQ(Rgb(*printed.PixelPtr(75, 65)), 0u);
+    EXPECT_EQ(Rgb(*printed.PixelPtr(1, 128)), Rgb(PicturePixel(kPanelSkin.Left + 1, kPanelSkin.Bottom - 2)));
 }
 
 }  // namespace
