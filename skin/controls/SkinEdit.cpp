@@ -317,12 +317,20 @@ void TbsSkinCustomEdit::ApplySkinChange() {
     } else {
         Font().Assign(*FDefaultFont);
     }
+    ApplyCharset();
     UpdateFontColor();
     SetBounds(GetLeft(), GetTop(), width, GetHeight());
     // The frame's insets may change at the same size.
     if (HWND wnd = WindowHandle())
         SetWindowPos(wnd, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     RepaintAll();
+}
+
+void TbsSkinCustomEdit::ApplyCharset() {
+    // The texts' character set is the resource-string component's when the
+    // manager has one.
+    const TbsSkinData* manager = FLink.SkinData;
+    Font().SetCharset(manager && manager->GetResourceStrData() ? manager->GetCharSet() : FDefaultFont->GetCharset());
 }
 
 int TbsSkinCustomEdit::FontTextHeight() {
@@ -348,6 +356,7 @@ void TbsSkinCustomEdit::Loaded() {
     if (SkinUsable(FLink.SkinData)) {
         ApplySkinChange();
     } else {
+        ApplyCharset();
         SetBounds(GetLeft(), GetTop(), GetWidth(), GetHeight());
     }
 }

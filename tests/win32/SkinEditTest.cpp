@@ -279,6 +279,42 @@ TEST_F(SkinEdit, PaintedFrameEqualsTheCompositionOfItsRecord) {
     EXPECT_EQ(CountPixels(printed, kWhite), 82 * 21);
 }
 
+// What a person sees: the shown window, read back from the screen once its
+// frame and client have been painted by the window system's own messages.
+TEST_F(SkinEdit, ShownFieldShowsTheSkinFrameAndBackgroundOnScreen) {
+    LoadZevrak();
+    auto* edit = AddEdit(true, "");
+    Form->Show();
+    TbsBitmap expected, shot;
+    Compose(kSkinRect, 82, expected);
+    FillCanvas(shot, 82, 21);
+    const auto capture = [&] {
+        RECT window{};
+        GetWindowRect(edit->GetHandle(), &window);
+        TWindowDc screen(nullptr);
+        BitBlt(shot.DC(), 0, 0, 82, 21, screen.Get(), window.left, window.top, SRCCOPY);
+        GdiFlush();
+    };
+    const auto matches = [&] {
+        capture();
+        for (const TPoint p : {Point(0, 0), Point(40, 1), Point(81, 20), Point(40, 9), Point(77, 17)})
+            if (Rgb(*shot.PixelPtr(p.X, p.Y)) != Rgb(*expected.PixelPtr(p.X, p.Y))) return false;
+        return true;
+    };
+    EXPECT_TRUE(PumpUntil(matches, 3000));
+    ExpectPixels(shot, [&](int x, int y) { return *expected.PixelPtr(x, y); }, TestName());
+
+    // New text shows over the same background.
+    edit->SetText("8888");
+    EXPECT_TRUE(PumpUntil(
+        [&] {
+            capture();
+            return CountPixels(shot, PixelOf(kFontColor)) > 3;
+        },
+        3000));
+    EXPECT_EQ(Rgb(*shot.PixelPtr(60, 9)), Rgb(*expected.PixelPtr(60, 9)));
+}
+
 TEST_F(SkinEdit, NativeTextIsDrawnTransparentlyInTheFontColour) {
     LoadZevrak();
     auto* edit = AddEdit(true, "");
@@ -619,6 +655,14 @@ TEST_F(SkinEdit, LayoutPropertiesReachTheEditAndItBindsWhenLoaded) {
     EXPECT_EQ(edit->GetHeight(), 21);
     EXPECT_EQ(edit->GetText(), "200");
     EXPECT_TRUE(edit->GetReadOnly());
+
+    // The character set comes from the manager's resource strings when it has them.
+    EXPECT_EQ(edit->Font().GetCharset(), edit->DefaultFont().GetCharset());
+    auto* strings = new TbsResourceStrData(Owner.get());
+    strings->SetCharSet(162);  // Turkish
+    Manager->SetResourceStrData(strings);
+    edit->ApplySkinChange();
+    EXPECT_EQ(edit->Font().GetCharset(), 162);
 }
 
 }  // namespace
