@@ -55,6 +55,7 @@ POINT ClientOrigin(HWND wnd) {
 
 // ---- TbsCustomEdit --------------------------------------------------------------
 
+// 121 x 20: a new field's size until the layout or the skin says otherwise.
 TbsCustomEdit::TbsCustomEdit(TComponent* AOwner) : TEdit(AOwner) { SetBounds(0, 0, 121, 20); }
 
 void TbsCustomEdit::CreateParams(TCreateParams& params) {
@@ -609,7 +610,8 @@ void TbsSkinCustomEdit::MouseLeave() {
     if (!FMouseOver) return;
     StopTimer(tidEditHover);
     FMouseOver = false;
-    if (!FButtonDown || GetCapture() != WindowHandle()) FButtonDown = false;
+    // A press holding the capture outlives the hover: its release decides.
+    if (GetCapture() != WindowHandle()) FButtonDown = false;
     FetchSkinRecord();
     if (FSkin.Bound && !Focused()) UpdateFontColor();
     RepaintAll();

@@ -63,13 +63,20 @@ std::string ClipboardText() {
     return text;
 }
 
-void SetClipboardText(const std::string& text) {
-    ASSERT_TRUE(OpenClipboard(nullptr));
+// owner: a window of ours (with none, SetClipboardData would fail).
+void SetClipboardText(HWND owner, const std::string& text) {
+    ASSERT_TRUE(OpenClipboard(owner));
     EmptyClipboard();
     HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
     std::memcpy(GlobalLock(data), text.c_str(), text.size() + 1);
     GlobalUnlock(data);
     SetClipboardData(CF_TEXT, data);  // the clipboard owns it from here
+    // The native edit pastes the wide form; the text is ASCII.
+    HGLOBAL wide = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    auto* w = static_cast<wchar_t*>(GlobalLock(wide));
+    for (std::size_t i = 0; i <= text.size(); ++i) w[i] = wchar_t(static_cast<unsigned char>(text.c_str()[i]));
+    GlobalUnlock(wide);
+    SetClipboardData(CF_UNICODETEXT, wide);
     CloseClipboard();
 }
 
@@ -168,7 +175,8 @@ TEST_F(SkinEdit, ReadOnlyBalanceRefusesEveryEditAndCtrlCStillCopies) {
     auto* edit = AddEdit(true);
     HWND wnd = edit->GetHandle();
     EXPECT_NE(GetWindowLongPtrA(wnd, GWL_STYLE) & ES_READONLY, 0) << "the native edit is read-only itself";
-    SetClipboardText("999");
+    SetClipboardText(Form->GetHandle(), "999");
+    ASSERT_EQ(ClipboardText(), "999");
     SendMessageA(wnd, EM_SETSEL, 0, -1);
     const auto unchanged = [&](const char* what) { EXPECT_EQ(edit->GetText(), "200") << what; };
 
@@ -207,7 +215,7 @@ TEST_F(SkinEdit, ReadOnlyBalanceRefusesEveryEditAndCtrlCStillCopies) {
     unchanged("native procedure");
     EXPECT_EQ(ClipboardText(), "200") << "cutting copied without removing";
 
-    SetClipboardText("999");
+    SetClipboardText(Form->GetHandle(), "999");
     SendMessageA(wnd, EM_SETSEL, 0, -1);
     SendMessageA(wnd, WM_CHAR, 3, 0);  // Ctrl+C
     EXPECT_EQ(ClipboardText(), "200");
@@ -231,6 +239,16 @@ TEST_F(SkinEdit, EnterAndEscapeNeverReachTheNativeEditAndRaiseKeyPress) {
     SendMessageA(wnd, WM_CHAR, '3', 0);
     EXPECT_EQ(edit->GetText(), "123");
     EXPECT_EQ(pressed, std::string("\r\n\x1b" "3"));
+    // A paste goes in; one of several lines is refused whole by the native
+    // edit (it would not fit the field's one line), so no line break enters.
+    SetClipboardText(Form->GetHandle(), "45");
+    SendMessageA(wnd, EM_SETSEL, 0, -1);
+    SendMessageA(wnd, WM_CHAR, 22, 0);  // Ctrl+V
+    EXPECT_EQ(edit->GetText(), "45");
+    SetClipboardText(Form->GetHandle(), "67\r\n89");
+    SendMessageA(wnd, EM_SETSEL, 0, -1);
+    SendMessageA(wnd, WM_PASTE, 0, 0);
+    EXPECT_EQ(edit->GetText(), "45");
     // Tab, Enter and Escape stay the form's.
     MSG enter{wnd, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
     const LRESULT code = SendMessageA(wnd, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter));
