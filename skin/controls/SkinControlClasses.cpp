@@ -4,6 +4,7 @@
 #include "skin/controls/GraphicSkinControl.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinControl.h"
+#include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGauge.h"
 #include "skin/controls/SkinLabel.h"
 #include "skin/controls/SkinPanel.h"
@@ -95,4 +96,5 @@ void RegisterSkinControlClasses(TClassRegistry& registry) {
     RegisterSkinScrollBarClasses(registry);
     RegisterSkinButtonClasses(registry);
     RegisterSkinLabelClasses(registry);
+    RegisterSkinEditClasses(registry);
 }
