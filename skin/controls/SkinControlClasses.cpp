@@ -3,8 +3,10 @@
 #include "platform/LayoutProperties.h"
 #include "skin/controls/GraphicSkinControl.h"
 #include "skin/controls/SkinControl.h"
+#include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGauge.h"
 #include "skin/controls/SkinPanel.h"
+#include "skin/controls/SkinScrollBar.h"
 
 namespace {
 
@@ -75,4 +77,6 @@ void RegisterSkinControlClasses(TClassRegistry& registry) {
     groupBox.Creatable().Bool("UseSkinSize", &TbsSkinGroupBox::GetUseSkinSize, &TbsSkinGroupBox::SetUseSkinSize);
     TClassBuilder<TbsSkinStatusBar> statusBar(registry, "TbsSkinStatusBar", "TbsSkinPanel");
     statusBar.Creatable().Bool("SizeGrip", &TbsSkinStatusBar::GetSizeGrip, &TbsSkinStatusBar::SetSizeGrip);
+    RegisterSkinEditClasses(registry);
+    RegisterSkinScrollBarClasses(registry);
 }
