@@ -6,6 +6,7 @@
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGauge.h"
 #include "skin/controls/SkinPanel.h"
+#include "skin/controls/SkinRichEdit.h"
 #include "skin/controls/SkinScrollBar.h"
 
 namespace {
@@ -79,4 +80,5 @@ void RegisterSkinControlClasses(TClassRegistry& registry) {
     statusBar.Creatable().Bool("SizeGrip", &TbsSkinStatusBar::GetSizeGrip, &TbsSkinStatusBar::SetSizeGrip);
     RegisterSkinEditClasses(registry);
     RegisterSkinScrollBarClasses(registry);
+    RegisterSkinRichEditClasses(registry);
 }
