@@ -8,6 +8,7 @@
 #include "skin/controls/SkinGauge.h"
 #include "skin/controls/SkinLabel.h"
 #include "skin/controls/SkinPanel.h"
+#include "skin/controls/SkinRichEdit.h"
 #include "skin/controls/SkinScrollBar.h"
 
 namespace {
@@ -97,4 +98,7 @@ void RegisterSkinControlClasses(TClassRegistry& registry) {
     RegisterSkinButtonClasses(registry);
     RegisterSkinLabelClasses(registry);
     RegisterSkinEditClasses(registry);
+    RegisterSkinEditClasses(registry);
+    RegisterSkinScrollBarClasses(registry);
+    RegisterSkinRichEditClasses(registry);
 }

@@ -1,0 +1,253 @@
+#include "skin/controls/SkinRichEdit.h"
+
+#include <richedit.h>
+
+#include "platform/Handles.h"
+#include "platform/LayoutProperties.h"
+#include "platform/portable/AppMessages.h"
+#include "skin/controls/SkinScrollBar.h"
+#include "skin/data/SkinData.h"
+#include "skin/paint/SkinAccess.h"
+
+TbsSkinRichEdit::TbsSkinRichEdit(TComponent* AOwner)
+    : TRichEdit(AOwner), FWallpaper(std::make_unique<TBitmap>()), FDefaultFont(std::make_unique<TFont>()) {
+    FDefaultFont->SetName("Tahoma");
+    FDefaultFont->SetHeight(13);
+    FDefaultFont->SetStyle(0);
+    Font().Assign(*FDefaultFont);
+    SetScrollBars(TScrollStyle::ssBoth);
+}
+
+TbsSkinRichEdit::~TbsSkinRichEdit() {
+    // The bars outlive nothing of ours: take our events off them.
+    DetachBar(FVScrollBar);
+    DetachBar(FHScrollBar);
+}
+
+void TbsSkinRichEdit::SetTransparent(bool value) {
+    if (value == GetTransparent()) return;
+    TRichEdit::SetTransparent(value);
+    if (HandleAllocated()) RecreateWnd();
+}
+
+void TbsSkinRichEdit::SetWallpaper(const TPixelBuffer& pixels) {
+    FWallpaper->Assign(pixels);
+    if (!FWallpaper->Empty()) SetTransparent(true);
+    if (HandleAllocated()) InvalidateRect(GetHandle(), nullptr, TRUE);
+}
+
+void TbsSkinRichEdit::SetWallpaperStretch(bool value) {
+    if (value == FWallpaperStretch) return;
+    FWallpaperStretch = value;
+    if (HandleAllocated()) InvalidateRect(GetHandle(), nullptr, TRUE);
+}
+
+void TbsSkinRichEdit::SetSkinSupport(bool value) {
+    if (value == FSkinSupport) return;
+    FSkinSupport = value;
+    if (!IsLoading()) ApplyFontAndColor();
+}
+
+void TbsSkinRichEdit::SetDefaultFont(const TFont& value) {
+    FDefaultFont->Assign(value);
+    if (FSkinSupport && FSkinRecordIndex < 0 && !IsLoading()) ApplyFontAndColor();
+}
+
+void TbsSkinRichEdit::SetDefaultColor(TColor value) {
+    FDefaultColor = value;
+    if (FSkinSupport && FSkinRecordIndex < 0 && !IsLoading()) ApplyFontAndColor();
+}
+
+void TbsSkinRichEdit::SetSkinData(TbsSkinData* value) {
+    if (FSkinData && FSkinData != value) RemoveFreeNotification(FSkinData);
+    FSkinData = value;
+    if (value) FreeNotification(value);
+    if (!IsLoading() && SkinUsable(value)) ApplySkinChange();
+}
+
+void TbsSkinRichEdit::PrepareSkinChange() { FSkinRecordIndex = -1; }
+
+void TbsSkinRichEdit::ApplySkinChange() {
+    FSkinRecordIndex = FindSkinControlIndex(FSkinData, FSkinDataName);
+    ApplyFontAndColor();
+    UpdateScrollBars();
+}
+
+void TbsSkinRichEdit::ApplyFontAndColor() {
+    if (FSkinSupport) {
+        const auto* record = SkinControlRecordAs<TbsDataSkinRichEdit>(FSkinData, FSkinRecordIndex);
+        if (record) {
+            Font().SetName(record->Font.Name);
+            Font().SetHeight(record->Font.Height);
+            Font().SetStyle(record->Font.Style);
+            Font().SetColor(record->Font.Color);
+            SetColor(record->BGColor);
+        } else {
+            Font().Assign(*FDefaultFont);
+            SetColor(FDefaultColor);
+        }
+    }
+    const bool texts = FSkinData && FSkinData->GetResourceStrData();
+    Font().SetCharset(texts ? FSkinData->GetCharSet() : FDefaultFont->GetCharset());
+    if (HandleAllocated()) {
+        // The native control keeps its text colour in the character format.
+        CHARFORMAT2A format{};
+        format.cbSize = sizeof(format);
+        format.dwMask = CFM_COLOR;
+        format.crTextColor = ColorToRGB(Font().GetColor());
+        SendMessageA(GetHandle(), EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+    }
+}
+
+void TbsSkinRichEdit::Loaded() {
+    TRichEdit::Loaded();
+    if (SkinUsable(FSkinData)) ApplySkinChange();
+}
+
+void TbsSkinRichEdit::Notification(TComponent* AComponent, TOperation Operation) {
+    TRichEdit::Notification(AComponent, Operation);
+    if (Operation != TOperation::opRemove) return;
+    if (AComponent == FSkinData) {
+        FSkinData = nullptr;
+        FSkinRecordIndex = -1;
+    }
+    if (AComponent == FVScrollBar) FVScrollBar = nullptr;
+    if (AComponent == FHScrollBar) FHScrollBar = nullptr;
+}
+
+void TbsSkinRichEdit::SetVScrollBar(TbsSkinScrollBar* value) { AttachBar(FVScrollBar, value, true); }
+void TbsSkinRichEdit::SetHScrollBar(TbsSkinScrollBar* value) { AttachBar(FHScrollBar, value, false); }
+
+void TbsSkinRichEdit::DetachBar(TbsSkinScrollBar* bar) {
+    if (!bar) return;
+    bar->OnChange = nullptr;
+    bar->OnIncreaseClick = nullptr;
+    bar->OnDecreaseClick = nullptr;
+}
+
+void TbsSkinRichEdit::AttachBar(TbsSkinScrollBar*& field, TbsSkinScrollBar* value, bool vertical) {
+    if (field == value) return;
+    TbsSkinScrollBar* old = field;
+    field = value;
+    if (old) {
+        DetachBar(old);
+        if (old != FVScrollBar && old != FHScrollBar) RemoveFreeNotification(old);
+    }
+    if (!value) return;
+    FreeNotification(value);
+    value->OnChange = [this, vertical](TComponent* sender) {
+        auto* bar = static_cast<TbsSkinScrollBar*>(sender);
+        if (HandleAllocated()) ScrollNativeTo(GetHandle(), vertical, bar->GetPosition());
+    };
+    if (vertical) {
+        // The control scrolls itself by lines; the bar then follows it.
+        value->OnIncreaseClick = [this](TComponent* sender) {
+            auto* bar = static_cast<TbsSkinScrollBar*>(sender);
+            if (!HandleAllocated()) return;
+            if (bar->GetPosition() < bar->GetMax() - bar->GetPageSize() + 1) ScrollNativeLine(GetHandle(), true, true);
+            UpdateScrollBars();
+        };
+        value->OnDecreaseClick = [this](TComponent* sender) {
+            auto* bar = static_cast<TbsSkinScrollBar*>(sender);
+            if (!HandleAllocated()) return;
+            if (bar->GetPosition() != 0) ScrollNativeLine(GetHandle(), true, false);
+            UpdateScrollBars();
+        };
+    }
+    UpdateScrollBars();
+}
+
+void TbsSkinRichEdit::UpdateScrollBars() {
+    if (!HandleAllocated()) return;
+    if (FVScrollBar) MirrorNativeScroll(GetHandle(), true, *FVScrollBar);
+    if (FHScrollBar) MirrorNativeScroll(GetHandle(), false, *FHScrollBar);
+}
+
+void TbsSkinRichEdit::CreateParams(TCreateParams& params) {
+    TRichEdit::CreateParams(params);
+    params.Style &= ~DWORD(WS_BORDER);
+    params.ExStyle &= ~DWORD(WS_EX_CLIENTEDGE);
+    if (GetTransparent()) params.ExStyle |= WS_EX_TRANSPARENT;
+}
+
+void TbsSkinRichEdit::InitializeWnd() {
+    TRichEdit::InitializeWnd();
+    // Text changes come back as EN_CHANGE, to mirror the scrolling.
+    SendMessageA(GetHandle(), EM_SETEVENTMASK, 0, ENM_CHANGE);
+    ApplyFontAndColor();
+}
+
+void TbsSkinRichEdit::OnCommand(WORD notifyCode) {
+    TRichEdit::OnCommand(notifyCode);
+    if (notifyCode == EN_CHANGE) UpdateScrollBars();
+}
+
+LRESULT TbsSkinRichEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (DispatchNativeSkinMessage(*this, msg, wParam)) return 0;
+    switch (msg) {
+    case WM_NCCALCSIZE:
+        // The whole window is client: no border, no room for native bars.
+        return 0;
+    case WM_NCHITTEST:
+        return HTCLIENT;
+    case WM_NCPAINT:
+        return 0;
+    case WM_PARENTBGCHANGED:
+        if (GetTransparent() && HandleAllocated())
+            RedrawWindow(GetHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        return 0;
+    case WM_SETTEXT:
+    case WM_MOUSEWHEEL:
+    case WM_SIZE:
+    case WM_KEYDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP: {
+        const LRESULT result = TRichEdit::WndProc(msg, wParam, lParam);
+        UpdateScrollBars();
+        return result;
+    }
+    default:
+        return TRichEdit::WndProc(msg, wParam, lParam);
+    }
+}
+
+bool TbsSkinRichEdit::OnEraseBackground(HDC dc) {
+    if (!GetTransparent()) return TRichEdit::OnEraseBackground(dc);
+    PaintBackground(dc);
+    return true;
+}
+
+void TbsSkinRichEdit::PaintBackground(HDC dc) {
+    const int W = GetWidth(), H = GetHeight();
+    if (W <= 0 || H <= 0) return;
+    const int ww = FWallpaper->GetWidth(), wh = FWallpaper->GetHeight();
+    TBitmap back(W, H);
+    HDC target = back.Canvas().GetHandle();
+    if (FWallpaper->Empty()) {
+        DrawParentImage(target);
+    } else if (FWallpaperStretch) {
+        FWallpaper->Draw(back.Canvas(), Rect(0, 0, W, H));
+    } else {
+        HDC source = FWallpaper->Canvas().GetHandle();
+        for (int row = 0; row <= H / wh; ++row)
+            for (int column = 0; column <= W / ww; ++column)
+                BitBlt(target, column * ww, row * wh, ww, wh, source, 0, 0, SRCCOPY);
+    }
+    BitBlt(dc, 0, 0, W, H, target, 0, 0, SRCCOPY);
+}
+
+void RegisterSkinRichEditClasses(TClassRegistry& registry) {
+    if (registry.Find("TbsSkinRichEdit")) return;
+    TClassBuilder<TbsSkinRichEdit> edit(registry, "TbsSkinRichEdit", "TRichEdit");
+    edit.Creatable()
+        .Bool("Transparent", &TbsSkinRichEdit::GetTransparent, &TbsSkinRichEdit::SetTransparent)
+        .Bool("WallpaperStretch", &TbsSkinRichEdit::GetWallpaperStretch, &TbsSkinRichEdit::SetWallpaperStretch)
+        .Bool("SkinSupport", &TbsSkinRichEdit::GetSkinSupport, &TbsSkinRichEdit::SetSkinSupport)
+        .Value("DefaultColor",
+               [](TbsSkinRichEdit& c, const TLayoutValue& v) { c.SetDefaultColor(LayoutColor(v)); })
+        .Ref("SkinData", &TbsSkinRichEdit::GetSkinData, &TbsSkinRichEdit::SetSkinData)
+        .Str("SkinDataName", &TbsSkinRichEdit::GetSkinDataName, &TbsSkinRichEdit::SetSkinDataName)
+        .Ref("VScrollBar", &TbsSkinRichEdit::GetVScrollBar, &TbsSkinRichEdit::SetVScrollBar)
+        .Ref("HScrollBar", &TbsSkinRichEdit::GetHScrollBar, &TbsSkinRichEdit::SetHScrollBar);
+    AddFontProperties(edit, "DefaultFont", [](TbsSkinRichEdit& c) -> TFont& { return c.DefaultFont(); });
+}
