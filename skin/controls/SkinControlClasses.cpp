@@ -98,7 +98,5 @@ void RegisterSkinControlClasses(TClassRegistry& registry) {
     RegisterSkinButtonClasses(registry);
     RegisterSkinLabelClasses(registry);
     RegisterSkinEditClasses(registry);
-    RegisterSkinEditClasses(registry);
-    RegisterSkinScrollBarClasses(registry);
     RegisterSkinRichEditClasses(registry);
 }
