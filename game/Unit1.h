@@ -20,8 +20,11 @@
 #include "platform/StdCtrls.h"
 #include "platform/portable/ClassRegistry.h"
 #include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGauge.h"
+#include "skin/controls/SkinLabel.h"
 #include "skin/controls/SkinPanel.h"
+#include "skin/controls/SkinRichEdit.h"
 #include "skin/data/SkinData.h"
 
 // The layout's Base64 decoder: it carries the fill character; decoding
@@ -61,13 +64,13 @@ public:
     TLabel* Label2 = nullptr;
     TLabel* Label3 = nullptr;
     TLabel* Label4 = nullptr;
-    TEdit* bsSkinEdit1 = nullptr;
+    TbsSkinEdit* bsSkinEdit1 = nullptr;
     TComboBox* bsSkinComboBox1 = nullptr;
     TComboBox* bsSkinComboBox2 = nullptr;
     TbsSkinButton* bsSkinButton1 = nullptr;
     TbsSkinStatusBar* bsSkinStatusBar1 = nullptr;
-    TStatusPanel* bsSkinStatusPanel1 = nullptr;
-    TRichEdit* bsSkinRichEdit1 = nullptr;
+    TbsSkinStatusPanel* bsSkinStatusPanel1 = nullptr;
+    TbsSkinRichEdit* bsSkinRichEdit1 = nullptr;
     TbsSkinGauge* bsSkinGauge1 = nullptr;
     TTimer* Timer1 = nullptr;
     TTimer* Timer2 = nullptr;

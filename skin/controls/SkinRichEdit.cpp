@@ -2,12 +2,28 @@
 
 #include <richedit.h>
 
+#include <algorithm>
+#include <cstdint>
+
 #include "platform/Handles.h"
 #include "platform/LayoutProperties.h"
 #include "platform/portable/AppMessages.h"
 #include "skin/controls/SkinScrollBar.h"
 #include "skin/data/SkinData.h"
 #include "skin/paint/SkinAccess.h"
+
+std::uint32_t MatteTextPixel(std::uint32_t overWhite, std::uint32_t overBlack, std::uint32_t background) {
+    std::uint32_t result = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const int w = int((overWhite >> shift) & 0xFF), b = int((overBlack >> shift) & 0xFF);
+        const int bg = int((background >> shift) & 0xFF);
+        // Over white the text pixel is b + (255 - a), over black it is b.
+        const int uncovered = std::clamp(w - b, 0, 255);
+        const int value = b + bg * uncovered / 255;
+        result |= std::uint32_t(std::min(value, 255)) << shift;
+    }
+    return result | (background & 0xFF000000u);
+}
 
 TbsSkinRichEdit::TbsSkinRichEdit(TComponent* AOwner)
     : TRichEdit(AOwner), FWallpaper(std::make_unique<TBitmap>()), FDefaultFont(std::make_unique<TFont>()) {
@@ -90,11 +106,13 @@ void TbsSkinRichEdit::ApplyFontAndColor() {
     const bool texts = FSkinData && FSkinData->GetResourceStrData();
     Font().SetCharset(texts ? FSkinData->GetCharSet() : FDefaultFont->GetCharset());
     if (HandleAllocated()) {
-        // The native control keeps its text colour in the character format.
+        // The native control keeps its text colour in the character format:
+        // the default one for text to come, and that of the text it holds.
         CHARFORMAT2A format{};
         format.cbSize = sizeof(format);
         format.dwMask = CFM_COLOR;
         format.crTextColor = ColorToRGB(Font().GetColor());
+        SendMessageA(GetHandle(), EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
         SendMessageA(GetHandle(), EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
     }
 }
@@ -192,6 +210,10 @@ LRESULT TbsSkinRichEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return HTCLIENT;
     case WM_NCPAINT:
         return 0;
+    case WM_PAINT:
+        if (!GetTransparent()) break;
+        PaintTransparent();
+        return 0;
     case WM_PARENTBGCHANGED:
         if (GetTransparent() && HandleAllocated())
             RedrawWindow(GetHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
@@ -207,8 +229,43 @@ LRESULT TbsSkinRichEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return result;
     }
     default:
-        return TRichEdit::WndProc(msg, wParam, lParam);
+        break;
     }
+    return TRichEdit::WndProc(msg, wParam, lParam);
+}
+
+void TbsSkinRichEdit::PaintTransparent() {
+    HWND wnd = GetHandle();
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(wnd, &ps);
+    const int W = GetWidth(), H = GetHeight();
+    if (dc && W > 0 && H > 0) {
+        // The native control fills its background even when asked to be
+        // transparent on some systems. So it prints itself twice, over white
+        // and over black: where the two agree is its text, where they
+        // differ by the full range is background, and what lies between is
+        // the smoothed edge of a glyph, whose coverage the difference gives.
+        TBitmap back(W, H), overWhite(W, H), overBlack(W, H);
+        PaintBackground(back.Canvas().GetHandle());
+        auto printOver = [&](TBitmap& target, COLORREF colour) {
+            SendMessageA(wnd, EM_SETBKGNDCOLOR, 0, LPARAM(colour));
+            SendMessageA(wnd, WM_PRINTCLIENT, WPARAM(target.Canvas().GetHandle()), PRF_CLIENT | PRF_ERASEBKGND);
+        };
+        printOver(overWhite, RGB(255, 255, 255));
+        printOver(overBlack, RGB(0, 0, 0));
+        SendMessageA(wnd, EM_SETBKGNDCOLOR, 0, LPARAM(ColorToRGB(GetColor())));
+        GdiFlush();
+        for (int y = 0; y < H; ++y) {
+            std::uint32_t* out = back.ScanLine(y);
+            const std::uint32_t* white = overWhite.ScanLine(y);
+            const std::uint32_t* black = overBlack.ScanLine(y);
+            for (int x = 0; x < W; ++x) out[x] = MatteTextPixel(white[x], black[x], out[x]);
+        }
+        BitBlt(dc, 0, 0, W, H, back.Canvas().GetHandle(), 0, 0, SRCCOPY);
+        // Changing the background colour asked for another paint.
+        ValidateRect(wnd, nullptr);
+    }
+    EndPaint(wnd, &ps);
 }
 
 bool TbsSkinRichEdit::OnEraseBackground(HDC dc) {

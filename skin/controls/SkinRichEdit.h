@@ -20,6 +20,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -92,6 +93,8 @@ private:
     void AttachBar(TbsSkinScrollBar*& field, TbsSkinScrollBar* value, bool vertical);
     static void DetachBar(TbsSkinScrollBar* bar);
     void PaintBackground(HDC dc);
+    // WM_PAINT of a transparent control: background, then the text.
+    void PaintTransparent();
 
     std::unique_ptr<TBitmap> FWallpaper;
     bool FWallpaperStretch = false;
@@ -104,6 +107,12 @@ private:
     TbsSkinScrollBar* FVScrollBar = nullptr;  // not owned
     TbsSkinScrollBar* FHScrollBar = nullptr;  // not owned
 };
+
+// One pixel of text printed over white and over black, put over the
+// background: per channel, the difference of the two prints is how much of
+// the background shows through. Pixels are blue, green, red, alpha; the
+// background's alpha is kept.
+std::uint32_t MatteTextPixel(std::uint32_t overWhite, std::uint32_t overBlack, std::uint32_t background);
 
 // Registers TbsSkinRichEdit with its stored properties; the skinned control
 // bases and the scroll bar must be registered already.

@@ -124,16 +124,34 @@ TEST_F(SkinRichEdit, TransparentShowsTheParentAroundItsText) {
     ASSERT_TRUE(PumpUntil([&] {
         pixels = screen();
         return (pixels.At(12, 12) & 0xFFFFFF) == red;
-    }, 3000)) << "the corner shows the form's colour, not the window colour";
+    }, 3000)) << "the corner shows the form's colour, not the window colour: " << std::hex << pixels.At(12, 12)
+               << " (the form beside it: " << pixels.At(5, 5) << ")";
     int parent = 0, ink = 0;
     for (int y = 10; y < 99; ++y)
         for (int x = 10; x < 91; ++x) {
             const std::uint32_t p = pixels.At(x, y) & 0xFFFFFF;
             parent += p == red;
-            ink += p == 0;
+            ink += (p & 0xFF) < 0x40 && ((p >> 16) & 0xFF) < 0x80;  // dark: the text, smoothed or not
         }
     EXPECT_GT(parent, 81 * 89 / 2) << "most of the box is the form behind it";
-    EXPECT_GT(ink, 100) << "the digit is drawn over it";
+    EXPECT_GT(ink, 100) << "the digit is drawn over it; parent pixels: " << parent;
+}
+
+TEST(SkinRichEditMatte, TextOverWhiteAndBlackGoesOverTheBackground) {
+    struct TRow {
+        std::uint32_t White, Black, Background, Expected;
+    } rows[] = {
+        {0xFFFFFFFF, 0xFF000000, 0xFF1E1EC8, 0xFF1E1EC8},  // no text: the background
+        {0xFF000000, 0xFF000000, 0xFF1E1EC8, 0xFF000000},  // black text covers it
+        {0xFF3050C0, 0xFF3050C0, 0xFF1E1EC8, 0xFF3050C0},  // coloured text covers it
+        {0xFF808080, 0xFF000000, 0xFFFEFEFE, 0xFF7F7F7F},  // half-covered black edge
+        {0xFFFF8000, 0xFF000000, 0x80102030, 0x80101000},  // per channel; the background's alpha stays
+        {0xFF000000, 0xFF101010, 0xFF404040, 0xFF101010},  // a print darker over white counts as text
+    };
+    for (const TRow& r : rows) {
+        SCOPED_TRACE(testing::Message() << std::hex << r.White << " " << r.Black << " " << r.Background);
+        EXPECT_EQ(MatteTextPixel(r.White, r.Black, r.Background), r.Expected);
+    }
 }
 
 TEST_F(SkinRichEdit, WallpaperTilesFromTheOriginOrStretches) {

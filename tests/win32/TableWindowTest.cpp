@@ -66,12 +66,12 @@ TEST_F(TableWindow, EveryControlHasItsClassParentBoundsAndTabOrder) {
         {"Label2", "bsSkinGroupBox1", Bounds(32, 88, 141, 13), -1},
         {"Label3", "bsSkinGroupBox1", Bounds(56, 72, 91, 13), -1},
         {"Label4", "bsSkinGroupBox1", Bounds(152, 32, 22, 13), -1},
-        {"bsSkinEdit1", "bsSkinGroupBox1", Bounds(63, 29, 82, 19), 0},
+        {"bsSkinEdit1", "bsSkinGroupBox1", Bounds(63, 29, 82, 21), 0},  // height from the skin
         {"bsSkinComboBox1", "Form1", Bounds(144, 253, 65, 20), 1},
         {"bsSkinComboBox2", "Form1", Bounds(256, 253, 73, 20), 2},
         {"bsSkinButton1", "Form1", Bounds(344, 251, 75, 25), 3},
         {"bsSkinStatusBar1", "Form1", Bounds(0, 285, 775, 21), 4},
-        {"bsSkinStatusPanel1", "bsSkinStatusBar1", Bounds(2, 3, 209, 16), 0},  // in the bar's sized client rectangle
+        {"bsSkinStatusPanel1", "bsSkinStatusBar1", Bounds(2, 3, 209, 17), 0},  // in the bar's sized client rectangle
         {"bsSkinRichEdit1", "Form1", Bounds(640, 128, 81, 89), 5},
         {"bsSkinGauge1", "Form1", Bounds(583, 222, 178, 19), 6},  // height from the skin
     };
@@ -96,11 +96,11 @@ TEST_F(TableWindow, EveryControlHasItsClassParentBoundsAndTabOrder) {
     }
     EXPECT_EQ(typeid(*Form->Image1), typeid(TImage));
     EXPECT_EQ(typeid(*Form->bsSkinGroupBox1), typeid(TbsSkinGroupBox));
-    EXPECT_EQ(typeid(*Form->bsSkinEdit1), typeid(TEdit));
+    EXPECT_EQ(typeid(*Form->bsSkinEdit1), typeid(TbsSkinEdit));
     EXPECT_EQ(typeid(*Form->bsSkinButton1), typeid(TbsSkinButton));
     EXPECT_EQ(typeid(*Form->bsSkinStatusBar1), typeid(TbsSkinStatusBar));
-    EXPECT_EQ(typeid(*Form->bsSkinStatusPanel1), typeid(TStatusPanel));
-    EXPECT_EQ(typeid(*Form->bsSkinRichEdit1), typeid(TRichEdit));
+    EXPECT_EQ(typeid(*Form->bsSkinStatusPanel1), typeid(TbsSkinStatusPanel));
+    EXPECT_EQ(typeid(*Form->bsSkinRichEdit1), typeid(TbsSkinRichEdit));
     EXPECT_EQ(typeid(*Form->bsSkinGauge1), typeid(TbsSkinGauge));
     EXPECT_EQ(Form->bsSkinStatusBar1->GetAlign(), TAlign::alBottom);
     EXPECT_EQ(Form->bsSkinStatusPanel1->GetAlign(), TAlign::alLeft);
