@@ -248,6 +248,11 @@ void TbsSkinRichEdit::PaintTransparent() {
         TBitmap back(W, H), overWhite(W, H), overBlack(W, H);
         PaintBackground(back.Canvas().GetHandle());
         auto printOver = [&](TBitmap& target, COLORREF colour) {
+            // What the print leaves unpainted stays the background colour,
+            // so it comes out as background.
+            TBrushHandle brush(CreateSolidBrush(colour));
+            RECT all{0, 0, W, H};
+            FillRect(target.Canvas().GetHandle(), &all, brush.Get());
             SendMessageA(wnd, EM_SETBKGNDCOLOR, 0, LPARAM(colour));
             SendMessageA(wnd, WM_PRINTCLIENT, WPARAM(target.Canvas().GetHandle()), PRF_CLIENT | PRF_ERASEBKGND);
         };

@@ -134,6 +134,9 @@ TEST_F(SkinRichEdit, TransparentShowsTheParentAroundItsText) {
             ink += (p & 0xFF) < 0x40 && ((p >> 16) & 0xFF) < 0x80;  // dark: the text, smoothed or not
         }
     EXPECT_GT(parent, 81 * 89 / 2) << "most of the box is the form behind it";
+    int edge = 0;
+    for (int y = 10; y < 99; ++y) edge += (pixels.At(10, y) & 0xFFFFFF) == red && (pixels.At(90, y) & 0xFFFFFF) == red;
+    EXPECT_EQ(edge, 89) << "what the control leaves unprinted at its edges shows the form too";
     EXPECT_GT(ink, 100) << "the digit is drawn over it; parent pixels: " << parent;
 }
 
