@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The built game as a player runs it: start it under wine64, find its window
 # by title, click the spin button at its place on the screen, wait for the
-# decision to show in the result box, compare screenshots, close the window
+# decision to show in the result box, see the balance, the status and the
+# gauge change on the screen too, close the window
 # with Alt+F4 and expect the program to end by itself.
 # Fails when the window never appears, the program dies, the spin changes
 # nothing on the screen, or the program does not end after the close.
@@ -31,6 +32,9 @@ trap cleanup EXIT
 # Client-area positions of the layout (pixels).
 button_x=$((344 + 75 / 2)); button_y=$((251 + 25 / 2))
 result_box=81x89+640+128
+balance_field=82x21+$((568 + 63))+$((2 + 29))   # in the group box
+status_panel=209x17+$((0 + 2))+$((285 + 3))     # in the status bar
+gauge=178x19+583+222
 
 rdz_wine "$exe" >"$work/game.log" 2>&1 &
 game=$!
@@ -79,6 +83,9 @@ for _ in $(seq 1 150); do  # the decision comes 2.6 s after the click; up to 30 
 done
 [ -n "$decided" ] || fail "the result box never changed after the click"
 differ "$work/before.png" "$work/after.png" || fail "the screenshot is unchanged by the spin"
+differ "$work/before.png" "$work/after.png" "$balance_field" || fail "the balance field did not change"
+differ "$work/before.png" "$work/after.png" "$status_panel" || fail "the status panel did not change"
+differ "$work/before.png" "$work/after.png" "$gauge" || fail "the gauge did not change"
 mkdir -p "$out/test-logs"
 cp "$work/after.png" "$out/test-logs/e2e-spin.png"
 

@@ -198,6 +198,29 @@ TEST_F(TableWindow, MouseClickStartsASpinAndTheRealTimersDecideIt) {
     EXPECT_FALSE(Form->Timer2->IsRunning());
 }
 
+TEST_F(TableWindow, EnterOrSpaceOnTheFocusedButtonPlaysOneRoundPerPress) {
+    HWND form = Form->GetHandle(), button = Form->bsSkinButton1->GetHandle();
+    SetForegroundWindow(form);
+    SetFocus(button);
+    ASSERT_EQ(GetFocus(), button);
+    PostMessageA(button, WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageA(button, WM_KEYUP, VK_RETURN, 0);
+    ASSERT_TRUE(PumpUntil([&] { return Form->bsSkinStatusPanel1->GetCaption() == "Cekiliyor"; }, 2000));
+    PumpFor(50);
+    EXPECT_EQ(Form->bsSkinEdit1->GetText(), "195") << "one stake for one Enter";
+    EXPECT_FALSE(IsWindowEnabled(button));
+    Form->Timer1Timer(Form->Timer1);
+    EXPECT_EQ(Form->bsSkinEdit1->GetText(), "205");
+    ASSERT_TRUE(IsWindowEnabled(button));
+
+    SetFocus(button);
+    PostMessageA(button, WM_KEYDOWN, VK_SPACE, 0);
+    PostMessageA(button, WM_KEYUP, VK_SPACE, 0);
+    ASSERT_TRUE(PumpUntil([&] { return Form->bsSkinStatusPanel1->GetCaption() == "Cekiliyor"; }, 2000));
+    PumpFor(50);
+    EXPECT_EQ(Form->bsSkinEdit1->GetText(), "200") << "one stake for one space press";
+}
+
 TEST_F(TableWindow, TimerMessagesDriveProgressAndDecision) {
     Form->bsSkinComboBox1->SetItemIndex(2);  // "1"
     Form->bsSkinComboBox2->SetItemIndex(3);  // 500 > 200: refused
