@@ -46,11 +46,7 @@ void TbsSkinButton::SetCheckedMode(bool value) {
 void TbsSkinButton::SetUseSkinSize(bool value) {
     if (value == FUseSkinSize) return;
     FUseSkinSize = value;
-    if (!IsLoading() && GetSkinRecordIndex() != -1) {
-        ApplySkinChange();
-    } else {
-        Invalidate();
-    }
+    SkinSizeOptionChanged();
 }
 
 void TbsSkinButton::SetUseSkinFontColor(bool value) {

@@ -107,6 +107,14 @@ void TbsSkinCustomControl::FetchSkinRecord() {
     FSkin = SkinControlGeometryOf(SkinControlRecord(GetSkinData(), GetSkinRecordIndex()));
 }
 
+void TbsSkinCustomControl::SkinSizeOptionChanged() {
+    if (!IsLoading() && GetSkinRecordIndex() != -1) {
+        ApplySkinChange();
+    } else {
+        Invalidate();
+    }
+}
+
 void TbsSkinCustomControl::CalcSkinSize(int& width, int& height) {
     if (GetSkinRecordIndex() == -1) return;
     ::CalcSkinSize(FSkin, width, height, FSized);

@@ -147,6 +147,10 @@ public:
 
 protected:
     virtual void DefaultFontChanged() {}
+    // After an option that decides the control's size changed (UseSkinSize):
+    // a bound control outside loading takes the skin's size again, any
+    // other repaints.
+    void SkinSizeOptionChanged();
     // By resize mode from the record's picture (SkinControlSupport.h,
     // ComposeSkinFace); PaintNoSkin when the picture or the composition is
     // missing.

@@ -58,11 +58,7 @@ void TbsSkinGauge::SetVertical(bool value) {
 void TbsSkinGauge::SetUseSkinSize(bool value) {
     if (value == FUseSkinSize) return;
     FUseSkinSize = value;
-    if (!IsLoading() && GetSkinRecordIndex() != -1) {
-        ApplySkinChange();
-    } else {
-        Invalidate();
-    }
+    SkinSizeOptionChanged();
 }
 
 void TbsSkinGauge::SetShowProgressText(bool value) {
