@@ -358,26 +358,63 @@ bool TbsSkinStdButtonObject::CanMouseHit(int x, int y) const {
     return TbsActiveSkinObject::CanMouseHit(x, y);
 }
 
+// A plain caption button: a raised (pressed: sunken) face with a glyph of
+// lines, drawn here rather than from a symbol font the system may lack.
 void TbsSkinStdButtonObject::DrawPlain(HDC dc) const {
     if (ObjectRect.IsEmpty()) return;
-    UINT kind = DFCS_CAPTIONCLOSE;
-    switch (Command) {
-        case cmClose: kind = DFCS_CAPTIONCLOSE; break;
-        case cmMaximize: kind = FForm.FormMaximized() ? DFCS_CAPTIONRESTORE : DFCS_CAPTIONMAX; break;
-        case cmMinimize: kind = FForm.FormMinimized() ? DFCS_CAPTIONRESTORE : DFCS_CAPTIONMIN; break;
-        case cmRollUp: kind = DFCS_CAPTIONHELP; break;  // no system glyph of its own
-        case cmMinimizeToTray: kind = DFCS_CAPTIONMIN; break;
-        case cmSysMenu: {
-            DrawIconEx(dc, ObjectRect.Left, ObjectRect.Top, FForm.FormIcon(), ObjectRect.Width(), ObjectRect.Height(),
-                       0, nullptr, DI_NORMAL);
-            return;
-        }
-        case cmDefault: return;
+    const TRect& r = ObjectRect;
+    if (Command == cmSysMenu) {
+        DrawIconEx(dc, r.Left, r.Top, FForm.FormIcon(), r.Width(), r.Height(), 0, nullptr, DI_NORMAL);
+        return;
     }
-    if (FPressed && FHot) kind |= DFCS_PUSHED;
-    if (!Enabled) kind |= DFCS_INACTIVE;
-    RECT rc{ObjectRect.Left, ObjectRect.Top, ObjectRect.Right, ObjectRect.Bottom};
-    DrawFrameControl(dc, &rc, DFC_CAPTION, kind);
+    if (Command == cmDefault) return;
+    const bool down = FPressed && FHot;
+    TBrushHandle face(CreateSolidBrush(ColorToRGB(clBtnFace)));
+    RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+    FillRect(dc, &rc, face.Get());
+    DrawEdge(dc, &rc, down ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    // The glyph's box: 4 pixels in from each side, one pixel further when pressed.
+    const int shift = down ? 1 : 0;
+    const int l = r.Left + 4 + shift, t = r.Top + 4 + shift, rr = r.Right - 5 + shift, b = r.Bottom - 5 + shift;
+    TPenHandle pen(CreatePen(PS_SOLID, 1, ColorToRGB(Enabled ? clBtnText : clBtnShadow)));
+    TSelectObject selected(dc, pen.Get());
+    TSelectObject hollow(dc, GetStockObject(NULL_BRUSH));  // a stock object: never deleted
+    const auto line = [dc](int x0, int y0, int x1, int y1) {
+        MoveToEx(dc, x0, y0, nullptr);
+        LineTo(dc, x1, y1);
+    };
+    const bool restore = (Command == cmMaximize && FForm.FormMaximized()) ||
+                         (Command == cmMinimize && FForm.FormMinimized());
+    switch (Command) {
+        case cmClose:  // a cross, two pixels thick
+            line(l, t, rr + 1, b + 1);
+            line(l + 1, t, rr + 1, b);
+            line(rr, t, l - 1, b + 1);
+            line(rr - 1, t, l - 1, b);
+            break;
+        case cmMaximize:
+        case cmMinimize:
+            if (restore) {  // two windows
+                Rectangle(dc, l + 2, t, rr + 1, b - 1);
+                Rectangle(dc, l, t + 3, rr - 1, b + 1);
+            } else if (Command == cmMaximize) {  // a window with a thick top
+                Rectangle(dc, l, t, rr + 1, b + 1);
+                line(l, t + 1, rr, t + 1);
+            } else {  // a bar at the bottom
+                line(l, b, rr + 1, b);
+                line(l, b - 1, rr + 1, b - 1);
+            }
+            break;
+        case cmRollUp:  // a bar at the top
+            line(l, t, rr + 1, t);
+            line(l, t + 1, rr + 1, t + 1);
+            break;
+        case cmMinimizeToTray:  // a small box in the bottom-right corner
+            Rectangle(dc, (l + rr) / 2, (t + b) / 2, rr + 1, b + 1);
+            break;
+        default:
+            break;
+    }
 }
 
 void TbsSkinStdButtonObject::DrawObject(HDC dc, bool direct) {
