@@ -32,6 +32,11 @@ constexpr unsigned WM_RESTOREDFROMTRAY = 1426;
 // that asked to be freed once their handlers returned (ReleaseLater).
 constexpr unsigned WM_RELEASECOMPONENTS = 0x8000 + 1;  // WM_APP + 1: private to that window
 
+// A skinned form's frame -> its own window: run the command of a caption
+// button (wParam: the command, TbsStdCommand) once the click's handlers
+// have returned.
+constexpr unsigned WM_FRAMECOMMAND = 0x8000 + 2;  // WM_APP + 2: private to the form's window
+
 // Queries and requests other windows may send (nothing in this system does).
 constexpr unsigned WM_QUERYSKINNEDFRAME = 45490;      // is the frame skinned
 constexpr unsigned WM_SUSPENDLAYERBORDER = 45491;     // suspend the layered border

@@ -99,4 +99,5 @@ void RegisterSkinControlClasses(TClassRegistry& registry) {
     RegisterSkinLabelClasses(registry);
     RegisterSkinEditClasses(registry);
     RegisterSkinRichEditClasses(registry);
+    RegisterSkinFormClasses(registry);
 }

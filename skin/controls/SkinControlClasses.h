@@ -11,3 +11,6 @@
 // refer to; a registry that has them already is left as it is. The
 // framework's classes must be registered already (FrameworkClasses()).
 void RegisterSkinControlClasses(TClassRegistry& registry);
+
+// Registers the skinned form frame (skin/form/SkinFormClasses.cpp).
+void RegisterSkinFormClasses(TClassRegistry& registry);

@@ -1,0 +1,318 @@
+// TbsSkinForm: the skinned frame of a form. Placed on a form (it refuses
+// any other owner), it puts its own handler in front of the form's window
+// procedure (a TWindowHook, taken out again when the component goes) and
+// from then on answers the non-client size, paints the frame from the
+// skin's frame picture, shapes the window with the skin's mask, answers
+// the hit test and owns the caption objects (SkinFormObjects.h).
+//
+// Two modes: with a skin in its manager (skinned mode) everything comes
+// from the skin; without one, or while the manager's skin is empty, it
+// draws a plain frame of its own (3-pixel border, 19-pixel caption, six
+// plain caption buttons) so the window stays usable.
+//
+// Under Wine on an X display without a window manager a window is shown
+// whole only when it has a window region, and the default handling of
+// WM_NCACTIVATE and WM_SETTEXT draws the system's caption over ours: so the
+// form always gets a region (mask or rectangle), those two messages never
+// reach the default handling with the caption style on, and WM_NCPAINT is
+// answered here.
+//
+// What the later window behaviours fill in is reached through the virtual
+// hooks CommandMaximize, CommandRollUp, CommandMinimizeToTray and
+// ShowSystemMenu (they do nothing yet); close and minimise work. The
+// commands of the caption buttons are posted (WM_FRAMECOMMAND) and run after
+// the click's handlers have returned.
+//
+// Stored and not yet acted on: AlphaBlend, AlphaBlendValue,
+// MenusAlphaBlendValue, Magnetic, MagneticSize, UseSkinFontInMenu,
+// UseSkinSizeInMenu, UseDefaultSysMenu, ClientInActiveEffect(Type),
+// DefMenuItemFont, DefMenuItemHeight, MaximizeOnFullScreen beyond the
+// maximum size, and WindowState beyond normal and minimised: they belong to
+// the window behaviours, the layered border and the menus. There are no
+// MDI forms in this program, so the frame has no MDI handling.
+#pragma once
+
+// Types.h comes first: windows.h defines colour macros with the names of its functions.
+#include "platform/portable/Types.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Forms.h"
+#include "platform/Graphics.h"
+#include "platform/Handles.h"
+#include "platform/portable/ClassRegistry.h"
+#include "skin/data/SkinData.h"
+#include "skin/form/SkinFormObjects.h"
+#include "skin/form/portable/FrameGeometry.h"
+#include "skin/paint/LayerWindow.h"
+#include "skin/paint/TbsBitmap.h"
+#include "skin/paint/portable/EffectPixelsRgb.h"
+
+enum class TbsWindowState { wsNormal, wsMinimized, wsMaximized };
+enum class TbsClientInActiveEffect { bsieSemiTransparent, bsieBlur };
+
+// Error text when the component is put on anything but a form.
+inline constexpr const char* SSkinFormNeedsForm = "Invalid class typecast: the skinned frame's owner must be a form";
+
+using TbsCaptionPaintEvent = std::function<void(TbsSkinForm* Sender, HDC dc, const TRect& rect, bool active)>;
+using TbsObjectNameEvent = std::function<void(const std::string& IDName)>;
+using TbsObjectMouseEvent =
+    std::function<void(const std::string& IDName, int X, int Y, const TRect& ObjectRect, TMouseButton Button)>;
+using TbsObjectMoveEvent = std::function<void(const std::string& IDName, int X, int Y, const TRect& ObjectRect)>;
+using TbsObjectPaintEvent = std::function<void(const std::string& IDName, HDC dc, const TRect& ObjectRect)>;
+using TbsActivateCustomObjectEvent = std::function<void(const std::string& IDName, bool& ObjectVisible)>;
+
+class TbsSkinForm : public TComponent {
+public:
+    // AOwner must be a TForm: anything else raises SSkinFormNeedsForm and
+    // hooks nothing.
+    explicit TbsSkinForm(TComponent* AOwner);
+    ~TbsSkinForm() override;
+
+    void Loaded() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+    TForm& GetForm() const { return *FOwnerForm; }
+
+    // ---- stored properties ----
+    TbsSkinData* GetSkinData() const { return FSkinData; }
+    void SetSkinData(TbsSkinData* value);
+    TbsBorderIcons GetBorderIcons() const { return FBorderIcons; }
+    void SetBorderIcons(TbsBorderIcons value);
+    TbsWindowState GetWindowState() const { return FWindowState; }
+    void SetWindowState(TbsWindowState value);
+    bool GetShowIcon() const { return FShowIcon; }
+    void SetShowIcon(bool value);
+    int GetClientWidth() const { return FClientWidth; }
+    void SetClientWidth(int value) { FClientWidth = value; }
+    int GetClientHeight() const { return FClientHeight; }
+    void SetClientHeight(int value) { FClientHeight = value; }
+    int GetMinWidth() const { return FMinWidth; }
+    void SetMinWidth(int value) { FMinWidth = value; }
+    int GetMinHeight() const { return FMinHeight; }
+    void SetMinHeight(int value) { FMinHeight = value; }
+    int GetMaxWidth() const { return FMaxWidth; }
+    void SetMaxWidth(int value) { FMaxWidth = value; }
+    int GetMaxHeight() const { return FMaxHeight; }
+    void SetMaxHeight(int value) { FMaxHeight = value; }
+    bool GetAlwaysResize() const { return FAlwaysResize; }
+    void SetAlwaysResize(bool value) { FAlwaysResize = value; }
+    bool GetUseFormCursorInNCArea() const { return FUseFormCursorInNCArea; }
+    void SetUseFormCursorInNCArea(bool value) { FUseFormCursorInNCArea = value; }
+    bool GetMaximizeOnFullScreen() const { return FMaximizeOnFullScreen; }
+    void SetMaximizeOnFullScreen(bool value) { FMaximizeOnFullScreen = value; }
+    bool GetUseSkinFontInCaption() const { return FUseSkinFontInCaption; }
+    void SetUseSkinFontInCaption(bool value);
+    bool GetHideCaptionButtons() const { return FHideCaptionButtons; }
+    void SetHideCaptionButtons(bool value);
+    bool GetDisableSystemMenu() const { return FDisableSystemMenu; }
+    void SetDisableSystemMenu(bool value) { FDisableSystemMenu = value; }
+    bool GetUseDefaultObjectHint() const { return FUseDefaultObjectHint; }
+    void SetUseDefaultObjectHint(bool value) { FUseDefaultObjectHint = value; }
+    TFont& DefCaptionFont() { return FDefCaptionFont; }
+    TFont& DefInActiveCaptionFont() { return FDefInActiveCaptionFont; }
+    // Kept for the form's menus (stored only here).
+    TFont& DefMenuItemFont() { return FDefMenuItemFont; }
+    int GetDefMenuItemHeight() const { return FDefMenuItemHeight; }
+    void SetDefMenuItemHeight(int value) { FDefMenuItemHeight = value; }
+    bool GetAlphaBlend() const { return FAlphaBlend; }
+    void SetAlphaBlend(bool value) { FAlphaBlend = value; }
+    int GetAlphaBlendValue() const { return FAlphaBlendValue; }
+    void SetAlphaBlendValue(int value) { FAlphaBlendValue = value; }
+    int GetMenusAlphaBlendValue() const { return FMenusAlphaBlendValue; }
+    void SetMenusAlphaBlendValue(int value) { FMenusAlphaBlendValue = value; }
+    bool GetMagnetic() const { return FMagnetic; }
+    void SetMagnetic(bool value) { FMagnetic = value; }
+    int GetMagneticSize() const { return FMagneticSize; }
+    void SetMagneticSize(int value) { FMagneticSize = value; }
+    bool GetUseSkinFontInMenu() const { return FUseSkinFontInMenu; }
+    void SetUseSkinFontInMenu(bool value) { FUseSkinFontInMenu = value; }
+    bool GetUseSkinSizeInMenu() const { return FUseSkinSizeInMenu; }
+    void SetUseSkinSizeInMenu(bool value) { FUseSkinSizeInMenu = value; }
+    bool GetUseDefaultSysMenu() const { return FUseDefaultSysMenu; }
+    void SetUseDefaultSysMenu(bool value) { FUseDefaultSysMenu = value; }
+    bool GetClientInActiveEffect() const { return FClientInActiveEffect; }
+    void SetClientInActiveEffect(bool value) { FClientInActiveEffect = value; }
+    TbsClientInActiveEffect GetClientInActiveEffectType() const { return FClientInActiveEffectType; }
+    void SetClientInActiveEffectType(TbsClientInActiveEffect value) { FClientInActiveEffectType = value; }
+    // A picture drawn centred over the client background.
+    TbsBitmap& LogoBitmap() { return FLogoBitmap; }
+    bool GetLogoBitmapTransparent() const { return FLogoBitmapTransparent; }
+    void SetLogoBitmapTransparent(bool value) { FLogoBitmapTransparent = value; }
+
+    // ---- events ----
+    TbsCaptionPaintEvent OnCaptionPaint;  // replaces the caption text
+    TNotifyEvent OnChangeSkinData, OnBeforeChangeSkinData, OnAfterChangeSkinData;
+    TbsObjectNameEvent OnMouseEnterEvent, OnMouseLeaveEvent;
+    TbsObjectMouseEvent OnMouseDownEvent, OnMouseUpEvent;
+    TbsObjectMoveEvent OnMouseMoveEvent;
+    TbsObjectPaintEvent OnPaintEvent;
+    TbsActivateCustomObjectEvent OnActivateCustomObject;
+
+    // ---- the frame ----
+    // True when a manager is set and its skin is not empty.
+    bool GetSkinLoaded() const { return FSkinLoaded; }
+    bool GetSkinnable() const { return FSkinnable; }
+    // Re-reads everything from the manager (also at the end of a skin change).
+    void ChangeSkinData();
+    // The frame rectangles for FFormWidth x FFormHeight (skinned mode).
+    void CalcRects();
+    const TbsFrameRects& GetFrameRects() const { return FRects; }
+    void UpdateFrame(bool resized);
+    void SetRegion(bool resized);
+    // Paints the frame into dc (window coordinates), or into the window's
+    // own context when dc is null.
+    void PaintFrame(HDC dc);
+    // The hit test of p in window coordinates, skinned or plain.
+    int FrameHitTest(TPoint p);
+    int GetMinFormWidth() const;
+    int GetMinFormHeight() const;
+    int GetMaxFormWidth() const;
+    int GetMaxFormHeight() const;
+    // The plain frame's caption band height (19, or 15 for tool windows).
+    int PlainCaptionHeight() const { return kPlainCaptionHeight; }
+
+    // ---- caption objects ----
+    void CreateObjects();
+    void CheckObjects();
+    void ArrangeObjects();
+    void TestActive(int x, int y, bool inFrame);
+    void RedrawObject(TbsActiveSkinObject& object);
+    int GetObjectCount() const { return int(FObjects.size()); }
+    TbsActiveSkinObject* GetObject(int index) const { return FObjects.at(std::size_t(index)).get(); }
+    // The object of that skin section name, or null.
+    TbsActiveSkinObject* FindObject(const std::string& name) const;
+    int GetActiveObject() const { return FActiveObject; }
+    int GetMouseCaptureObject() const { return FMouseCaptureObject; }
+    // The mouse-out timer's step, and the morph and caption animation
+    // ticks (the timers call them; tests may too).
+    void MouseOutTick();
+    void MorphTick();
+    void AnimationTick();
+
+    // ---- what the objects ask of the form ----
+    bool FormActive() const { return FNCActive; }
+    bool FormMinimized() const;
+    bool FormMaximized() const;
+    bool FormRolledUp() const { return FRolledUp; }
+    bool IsMainForm() const;
+    // The morph runs: a skin is loaded and the manager's effects are on.
+    bool MorphAllowed() const;
+    // The frame picture (inactive: the inactive picture when the skin has
+    // one) as a bitmap for this message; null without a skin.
+    const TbsBitmap* FramePicture(bool inactive = false);
+    void StartMorphTimer();
+    void StartAnimationTimer();
+    // Runs the command of a caption button once the click is over.
+    void PostCommand(TbsStdCommand command);
+    TbsLayerManager* GlowLayer() { return FGlowLayer.get(); }
+    // Caption fonts and the form's icon.
+    void SelectCaptionFont(TFont& font, const TbsSkinFont& skinFont, bool active);
+    HICON FormIcon() const;
+
+    // ---- what the window behaviours fill in later (do nothing yet) ----
+    virtual void CommandMaximize() {}
+    virtual void CommandRollUp() {}
+    virtual void CommandMinimizeToTray() {}
+    // Opens the system menu at a screen point.
+    virtual void ShowSystemMenu(TPoint screen) { (void)screen; }
+    // Closes the form (WM_CLOSE), minimises or restores it.
+    virtual void CommandClose();
+    virtual void CommandMinimize();
+
+protected:
+    // Every message of the form's window comes here first.
+    virtual LRESULT FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT CallOld(UINT msg, WPARAM wParam, LPARAM lParam);
+
+private:
+    class THook;
+    friend class THook;
+
+    // ---- message handlers (SkinForm.cpp) ----
+    LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcHitTest(LPARAM lParam);
+    LRESULT OnNcActivate(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSize(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcMouse(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT OnClientButtonUp(UINT msg, WPARAM wParam, LPARAM lParam);
+    bool OnTimer(UINT_PTR id);
+    void OnSkinChangeBegin(WPARAM wParam);
+    void OnSkinLoaded(WPARAM wParam);
+    void OnActivate();
+    void ResetMouseTracking();
+    void FreeObjects();
+    void CreatePlainObjects();
+    void LoadDefaultHints();
+    void SwitchCaptionActivation(bool active);
+    void EnsureMinimumSize();
+    void Nudge();
+    TPoint WindowPoint(LPARAM screenPoint) const;
+    bool HasBorder() const;
+    bool Resizable() const;
+    void ApplyHookedFrame();
+    void ResizeToClient(int width, int height);
+
+    // ---- painting (SkinFormPaint.cpp) ----
+    void PaintSkinFrame(HDC dc);
+    void PaintPlainFrame(HDC dc);
+    void PaintClientBackground(HDC dc);
+    void DrawLogo(HDC dc);
+
+    TForm* FOwnerForm;  // not owned: the form this frame belongs to
+    std::unique_ptr<THook> FHook;
+    unsigned FOldFormIcons = 0;  // the form's own border icons before they were cleared
+
+    TbsSkinData* FSkinData = nullptr;  // not owned
+    TbsBorderIcons FBorderIcons = bsbiSystemMenu | bsbiMinimize | bsbiMaximize | bsbiRollUp;
+    TbsWindowState FWindowState = TbsWindowState::wsNormal;
+    bool FShowIcon = false;
+    int FClientWidth = 0, FClientHeight = 0;
+    int FMinWidth = 0, FMinHeight = 0, FMaxWidth = 0, FMaxHeight = 0;
+    bool FAlwaysResize = false, FUseFormCursorInNCArea = false, FMaximizeOnFullScreen = false;
+    bool FUseSkinFontInCaption = true, FHideCaptionButtons = false, FDisableSystemMenu = false;
+    bool FUseDefaultObjectHint = true;
+    TFont FDefCaptionFont, FDefInActiveCaptionFont, FDefMenuItemFont;
+    int FDefMenuItemHeight = 20;
+    bool FAlphaBlend = false;
+    int FAlphaBlendValue = 200, FMenusAlphaBlendValue = 200;
+    bool FMagnetic = false;
+    int FMagneticSize = 5;
+    bool FUseSkinFontInMenu = true, FUseSkinSizeInMenu = true, FUseDefaultSysMenu = true;
+    bool FClientInActiveEffect = false;
+    TbsClientInActiveEffect FClientInActiveEffectType = TbsClientInActiveEffect::bsieSemiTransparent;
+    TbsBitmap FLogoBitmap;
+    bool FLogoBitmapTransparent = false;
+
+    bool FSkinnable = true;
+    bool FSkinLoaded = false;
+    bool FSkinChanging = false;
+    bool FNCActive = false;
+    bool FInSizeMove = false, FSizing = false, FFullDrag = false;
+    bool FRolledUp = false;
+    int FFormWidth = 0, FFormHeight = 0;
+    TbsFrameRects FRects;
+    // The mask strips of the last region, read by the hit test.
+    TRgbBuffer FTopMask, FBottomMask, FLeftMask, FRightMask;
+
+    std::vector<std::unique_ptr<TbsActiveSkinObject>> FObjects;
+    int FActiveObject = -1, FOldActiveObject = -1, FMouseCaptureObject = -1;
+
+    // The frame pictures as bitmaps, made again when the skin changes.
+    TbsBitmap FFrameBitmap;
+    std::unique_ptr<TbsBitmap> FInActiveFrameBitmap;  // none when the skin has no inactive picture
+    std::uint64_t FFrameBitmapGeneration = 0;
+
+    std::unique_ptr<TbsLayerManager> FGlowLayer;
+};
+
+// Registers TbsSkinForm with its stored properties; a registry that has it
+// already is left as it is.
+void RegisterSkinFormClasses(TClassRegistry& registry);
