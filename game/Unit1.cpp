@@ -26,6 +26,7 @@ std::uint32_t TPerformanceCounterSeed::ReadSeed() {
 void RegisterGameClasses(TClassRegistry& classes) {
     if (classes.Find("TForm1")) return;
     RegisterSkinControlClasses(classes);
+    RegisterSkinFormClasses(classes);
     TClassBuilder<TForm1>(classes, "TForm1", "TForm");
     TClassBuilder<TBase64Decoding>(classes, "TBase64Decoding", "TComponent")
         .Creatable()
@@ -75,8 +76,9 @@ void TForm1::Loaded() {
     Bind(*this, Timer1, "Timer1");
     Bind(*this, Timer2, "Timer2");
     Bind(*this, IdDecoderMIME1, "IdDecoderMIME1");
-    Bind(*this, bsCompressedStoredSkin1, "bsCompressedStoredSkin1");
+    Bind(*this, bsSkinForm1, "bsSkinForm1");
     Bind(*this, bsSkinData1, "bsSkinData1");
+    Bind(*this, bsCompressedStoredSkin1, "bsCompressedStoredSkin1");
 }
 
 void TForm1::Notification(TComponent* AComponent, TOperation Operation) {
@@ -88,7 +90,8 @@ void TForm1::Notification(TComponent* AComponent, TOperation Operation) {
     drop(Image1), drop(Label5), drop(Label6), drop(bsSkinGroupBox1), drop(Label1), drop(Label2), drop(Label3);
     drop(Label4), drop(bsSkinEdit1), drop(bsSkinComboBox1), drop(bsSkinComboBox2), drop(bsSkinButton1);
     drop(bsSkinStatusBar1), drop(bsSkinStatusPanel1), drop(bsSkinRichEdit1), drop(bsSkinGauge1);
-    drop(Timer1), drop(Timer2), drop(IdDecoderMIME1), drop(bsCompressedStoredSkin1), drop(bsSkinData1);
+    drop(Timer1), drop(Timer2), drop(IdDecoderMIME1), drop(bsSkinForm1), drop(bsSkinData1);
+    drop(bsCompressedStoredSkin1);
 }
 
 std::string TForm1::LoadSkinFile(const std::string& path) {

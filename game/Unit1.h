@@ -1,5 +1,5 @@
-// The table window: the plain controls of the roulette table, created from
-// the stored layout "TFORM1", hosting the round.
+// The table window: the skinned controls and frame of the roulette table,
+// created from the stored layout "TFORM1", hosting the round.
 //
 // The window is the round's view (ITableView): the balance is the read-only
 // edit's text, the stake the second selector's item index, the number the
@@ -26,6 +26,7 @@
 #include "skin/controls/SkinPanel.h"
 #include "skin/controls/SkinRichEdit.h"
 #include "skin/data/SkinData.h"
+#include "skin/form/SkinForm.h"
 
 // The layout's Base64 decoder: it carries the fill character; decoding
 // uses a fresh decoder of the same kind each time.
@@ -75,8 +76,9 @@ public:
     TTimer* Timer1 = nullptr;
     TTimer* Timer2 = nullptr;
     TBase64Decoding* IdDecoderMIME1 = nullptr;
-    TbsCompressedStoredSkin* bsCompressedStoredSkin1 = nullptr;
+    TbsSkinForm* bsSkinForm1 = nullptr;
     TbsSkinData* bsSkinData1 = nullptr;
+    TbsCompressedStoredSkin* bsCompressedStoredSkin1 = nullptr;
 
     // The window's event handlers, named in the layout.
     void FormCreate(TComponent* Sender);

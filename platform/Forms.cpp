@@ -136,7 +136,17 @@ void TForm::Show() {
 
 void TForm::VisibleChanged() {
     if (GetVisible()) {
-        ShowWindow(GetHandle(), SW_SHOW);
+        HWND wnd = GetHandle();
+        if (!FShownOnce && FPosition == TPosition::poScreenCenter) {
+            // Centred on the size the window has now, whatever frame a hook
+            // has given it since it was made; halves truncate.
+            RECT rc{};
+            GetWindowRect(wnd, &rc);
+            const int w = rc.right - rc.left, h = rc.bottom - rc.top;
+            SetBounds((GetSystemMetrics(SM_CXSCREEN) - w) / 2, (GetSystemMetrics(SM_CYSCREEN) - h) / 2, w, h);
+        }
+        FShownOnce = true;
+        ShowWindow(wnd, SW_SHOW);
     } else if (HandleAllocated()) {
         ShowWindow(GetHandle(), SW_HIDE);
     }

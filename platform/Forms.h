@@ -107,6 +107,7 @@ private:
 
     int FClientWidth = -1, FClientHeight = -1;  // -1: not set, size from Width/Height
     TPosition FPosition = TPosition::poDesigned;
+    bool FShownOnce = false;  // a centred form is placed once, when first shown
     TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;
     unsigned FBorderIcons = biSystemMenu | biMinimize | biMaximize;
     TNotifyEvent FOnCreate, FOnDestroy;

@@ -99,5 +99,4 @@ void RegisterSkinControlClasses(TClassRegistry& registry) {
     RegisterSkinLabelClasses(registry);
     RegisterSkinEditClasses(registry);
     RegisterSkinRichEditClasses(registry);
-    RegisterSkinFormClasses(registry);
 }

@@ -5,12 +5,10 @@
 
 // Registers TbsSkinControl, TbsSkinCustomControl, TbsGraphicSkinControl and
 // TbsGraphicSkinCustomControl (not creatable: layouts name their
-// subclasses) and the creatable TbsSkinGauge, TbsSkinPanel, TbsSkinGroupBox
-// and TbsSkinStatusBar with their stored properties,
-// and the skin data classes they
-// refer to; a registry that has them already is left as it is. The
-// framework's classes must be registered already (FrameworkClasses()).
+// subclasses), every creatable skinned control (gauge, panels, scroll bar,
+// button, label and status panel, edits, rich edit) with its stored
+// properties, and the skin data classes they refer to; a registry that has
+// them already is left as it is. The framework's classes must be
+// registered already (FrameworkClasses()). The form frame is registered by
+// skin/form (RegisterSkinFormClasses).
 void RegisterSkinControlClasses(TClassRegistry& registry);
-
-// Registers the skinned form frame (skin/form/SkinFormClasses.cpp).
-void RegisterSkinFormClasses(TClassRegistry& registry);

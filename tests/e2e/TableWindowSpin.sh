@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# The built game as a player runs it: start it under wine64, find its window
-# by title, click the spin button at its place on the screen, wait for the
-# decision to show in the result box, see the balance, the status and the
-# gauge change on the screen too, close the window
-# with Alt+F4 and expect the program to end by itself.
-# Fails when the window never appears, the program dies, the spin changes
-# nothing on the screen, or the program does not end after the close.
+# The built game as a player runs it, under wine64:
+#  1. find the skinned window by title (777 x 333: the client 775 x 306 in
+#     the skin's frame), see the caption text and the close button where
+#     the skin puts them;
+#  2. click the spin button, wait for the decision to show in the result
+#     box, see the balance, the status and the gauge change on the screen;
+#  3. drag the window by its caption and see it move;
+#  4. close it with the close button and expect the program to end;
+#  5. start it again and close it with Alt+F4.
+# Fails when the window never appears, the program dies, a step changes
+# nothing on the screen, or the program does not end after a close.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
@@ -29,41 +33,69 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# The skin's frame: 1 pixel at the sides and the bottom, a 26-pixel caption.
+frame_left=1; frame_top=26
 # Client-area positions of the layout (pixels).
 button_x=$((344 + 75 / 2)); button_y=$((251 + 25 / 2))
 result_box=81x89+640+128
 balance_field=82x21+$((568 + 63))+$((2 + 29))   # in the group box
 status_panel=209x17+$((0 + 2))+$((285 + 3))     # in the status bar
 gauge=178x19+583+222
+# Window positions of the caption's parts (the close button sits 15 pixels
+# from the right edge, the text starts after the system-menu button).
+close_x=$((777 - 15)); close_y=13
+caption_text=150x14+28+6
 
-rdz_wine "$exe" >"$work/game.log" 2>&1 &
-game=$!
-
-wid=""
-for _ in $(seq 1 600); do  # up to 60 s for wine to bring the window up
-  wid=$(xdotool search --name "^$title\$" 2>/dev/null | head -n 1 || true)
-  [ -n "$wid" ] && break
-  kill -0 "$game" 2>/dev/null || fail "the program ended before its window appeared"
-  sleep 0.1
-done
-[ -n "$wid" ] || fail "no window titled '$title' appeared"
-eval "$(xdotool getwindowgeometry --shell "$wid")"
-[ "$WIDTH" = 775 ] && [ "$HEIGHT" = 306 ] || fail "client area is ${WIDTH}x$HEIGHT, not 775x306"
-
-shot() {  # file: the window's client area
-  import -window root -crop "775x306+$X+$Y" +repage "$1"
+start_game() {  # starts the game and waits for its window: sets game, wid, X, Y, WIDTH, HEIGHT
+  rdz_wine "$exe" >"$work/game.log" 2>&1 &
+  game=$!
+  wid=""
+  for _ in $(seq 1 600); do  # up to 60 s for wine to bring the window up
+    wid=$(xdotool search --name "^$title\$" 2>/dev/null | head -n 1 || true)
+    [ -n "$wid" ] && break
+    kill -0 "$game" 2>/dev/null || fail "the program ended before its window appeared"
+    sleep 0.1
+  done
+  [ -n "$wid" ] || fail "no window titled '$title' appeared"
+  eval "$(xdotool getwindowgeometry --shell "$wid")"
+  [ "$WIDTH" = 777 ] && [ "$HEIGHT" = 333 ] || fail "the window is ${WIDTH}x$HEIGHT, not 777x333"
 }
-differ() {  # a, b [crop]: exit 0 when the pictures (or that part of them) differ
+
+expect_end() {  # how: waits for the program to end by itself after a close
+  for _ in $(seq 1 300); do
+    kill -0 "$game" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$game" 2>/dev/null; then fail "the program did not end after $1"; fi
+  local status=0
+  wait "$game" || status=$?
+  game=""
+  [ "$status" = 0 ] || fail "the program ended with status $status after $1"
+}
+
+shot() {  # file: the whole window
+  import -window root -crop "777x333+$X+$Y" +repage "$1"
+}
+differ() {  # a, b [crop in client coordinates]: exit 0 when the pictures (or that part of them) differ
   local a=$1 b=$2
   if [ $# -ge 3 ]; then
-    convert "$1" -crop "$3" +repage "$work/a.png"; convert "$2" -crop "$3" +repage "$work/b.png"
+    local size=${3%%+*} rest=${3#*+}
+    local cx=${rest%%+*} cy=${rest#*+}
+    local crop="$size+$((cx + frame_left))+$((cy + frame_top))"
+    convert "$1" -crop "$crop" +repage "$work/a.png"; convert "$2" -crop "$crop" +repage "$work/b.png"
     a=$work/a.png; b=$work/b.png
   fi
   local n
   n=$(compare -metric AE "$a" "$b" null: 2>&1 || true)
   [ "${n%% *}" != 0 ]
 }
+drawn() {  # file crop: exit 0 when that part of the picture is not one flat colour
+  local deviation
+  deviation=$(convert "$1" -crop "$2" +repage -colorspace gray -format '%[fx:standard_deviation]' info:)
+  awk -v d="$deviation" 'BEGIN { exit !(d > 0.02) }'
+}
 
+start_game
 # The first paint has landed once the picture stops changing.
 shot "$work/before.png"
 for _ in $(seq 1 50); do
@@ -72,8 +104,10 @@ for _ in $(seq 1 50); do
   differ "$work/before.png" "$work/again.png" || break
   cp "$work/again.png" "$work/before.png"
 done
+drawn "$work/before.png" "$caption_text" || fail "no caption text where the skin puts it"
+drawn "$work/before.png" "18x18+$((close_x - 9))+$((close_y - 9))" || fail "no close button where the skin puts it"
 
-xdotool mousemove $((X + button_x)) $((Y + button_y)) click 1
+xdotool mousemove $((X + frame_left + button_x)) $((Y + frame_top + button_y)) click 1
 decided=""
 for _ in $(seq 1 150); do  # the decision comes 2.6 s after the click; up to 30 s under load
   sleep 0.2
@@ -82,23 +116,31 @@ for _ in $(seq 1 150); do  # the decision comes 2.6 s after the click; up to 30 
   if differ "$work/before.png" "$work/after.png" "$result_box"; then decided=yes; break; fi
 done
 [ -n "$decided" ] || fail "the result box never changed after the click"
-differ "$work/before.png" "$work/after.png" || fail "the screenshot is unchanged by the spin"
 differ "$work/before.png" "$work/after.png" "$balance_field" || fail "the balance field did not change"
 differ "$work/before.png" "$work/after.png" "$status_panel" || fail "the status panel did not change"
 differ "$work/before.png" "$work/after.png" "$gauge" || fail "the gauge did not change"
 mkdir -p "$out/test-logs"
 cp "$work/after.png" "$out/test-logs/e2e-spin.png"
 
-# Close as a user does without a frame: focus the window, then Alt+F4.
-xdotool mousemove $((X + 100)) $((Y + 100)) click 1
-xdotool key alt+F4
-for _ in $(seq 1 300); do
-  kill -0 "$game" 2>/dev/null || break
+# Drag by the caption.
+old_x=$X; old_y=$Y
+xdotool mousemove $((X + 300)) $((Y + 12)) mousedown 1
+xdotool mousemove $((X + 320)) $((Y + 22)) sleep 0.2 mousemove $((X + 340)) $((Y + 42)) sleep 0.2 mouseup 1
+moved=""
+for _ in $(seq 1 50); do
+  eval "$(xdotool getwindowgeometry --shell "$wid")"
+  if [ "$X" = $((old_x + 40)) ] && [ "$Y" = $((old_y + 30)) ]; then moved=yes; break; fi
   sleep 0.1
 done
-if kill -0 "$game" 2>/dev/null; then fail "the program did not end after Alt+F4"; fi
-status=0
-wait "$game" || status=$?
-game=""
-[ "$status" = 0 ] || fail "the program ended with status $status"
+[ -n "$moved" ] || fail "dragging the caption by 40,30 moved the window from $old_x,$old_y to $X,$Y"
+
+# The close button.
+xdotool mousemove $((X + close_x)) $((Y + close_y)) click 1
+expect_end "a click on the close button"
+
+# Alt+F4 closes too.
+start_game
+xdotool mousemove $((X + 300)) $((Y + 100)) click 1
+xdotool key alt+F4
+expect_end "Alt+F4"
 echo "TableWindowSpin: passed"

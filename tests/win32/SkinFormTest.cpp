@@ -498,6 +498,7 @@ TEST_F(SkinForm, QueriesOfOtherWindows) {
 TEST_F(SkinForm, LayoutHoldingTheFrameLoadsAndTakesItsLook) {
     TClassRegistry& classes = FrameworkClasses();
     RegisterSkinControlClasses(classes);
+    RegisterSkinFormClasses(classes);
     TForm form(nullptr);
     form.ReadLayoutInto(ParseLayoutText(R"(
         F: TForm {

@@ -112,7 +112,7 @@ TEST_F(TableWindow, EveryControlHasItsClassParentBoundsAndTabOrder) {
     EXPECT_EQ(GetWindow(form, GW_CHILD), Form->bsSkinGroupBox1->GetHandle());
 }
 
-TEST_F(TableWindow, WindowIsCentredWithItsClientSizeCaptionAndFixedBorder) {
+TEST_F(TableWindow, SkinnedFrameIsCentredOnItsFinalSize) {
     HWND wnd = Form->GetHandle();
     RECT client{}, window{};
     GetClientRect(wnd, &client);
@@ -120,13 +120,22 @@ TEST_F(TableWindow, WindowIsCentredWithItsClientSizeCaptionAndFixedBorder) {
     EXPECT_EQ(client.right, 775);
     EXPECT_EQ(client.bottom, 306);
     EXPECT_EQ(WindowText(wnd), "Rozudavuvo Dariz Zodovi");
-    int width = window.right - window.left, height = window.bottom - window.top;
-    EXPECT_EQ(window.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
-    EXPECT_EQ(window.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
-    LONG_PTR style = GetWindowLongPtrA(wnd, GWL_STYLE);
-    EXPECT_TRUE(style & WS_CAPTION);
-    EXPECT_FALSE(style & WS_THICKFRAME) << "not resizable";
-    EXPECT_FALSE(style & WS_SYSMENU) << "no border icons";
+    const int width = window.right - window.left, height = window.bottom - window.top;
+    EXPECT_EQ(width, 777) << "the skin's frame: 1 at the sides and the bottom";
+    EXPECT_EQ(height, 333) << "and a 26-pixel caption";
+    EXPECT_EQ(window.left, (GetSystemMetrics(SM_CXSCREEN) - 777) / 2);
+    EXPECT_EQ(window.top, (GetSystemMetrics(SM_CYSCREEN) - 333) / 2);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_NE(GetWindowRgn(wnd, region), ERROR) << "shaped by the skin's mask";
+    DeleteObject(region);
+    EXPECT_EQ(SendMessageA(wnd, WM_NCHITTEST, 0, MAKELPARAM(window.left + 300, window.top + 12)), HTCAPTION)
+        << "dragged by its caption";
+    for (POINT p : {POINT{window.right - 1, window.bottom - 1}, POINT{window.right - 1, window.top + 150},
+                    POINT{window.left + 300, window.bottom - 1}, POINT{window.left, window.top + 150}}) {
+        const LRESULT hit = SendMessageA(wnd, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
+        EXPECT_FALSE(hit >= HTLEFT && hit <= HTBOTTOMRIGHT) << "not resizable: " << hit << " at " << p.x << "," << p.y;
+    }
+    EXPECT_FALSE(GetWindowLongPtrA(wnd, GWL_STYLE) & WS_THICKFRAME);
     EXPECT_TRUE(IsWindowVisible(wnd));
 }
 
