@@ -2,6 +2,7 @@
 
 #include "platform/LayoutProperties.h"
 #include "skin/controls/GraphicSkinControl.h"
+#include "skin/controls/SkinComboBox.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGauge.h"
@@ -79,4 +80,5 @@ void RegisterSkinControlClasses(TClassRegistry& registry) {
     statusBar.Creatable().Bool("SizeGrip", &TbsSkinStatusBar::GetSizeGrip, &TbsSkinStatusBar::SetSizeGrip);
     RegisterSkinEditClasses(registry);
     RegisterSkinScrollBarClasses(registry);
+    RegisterSkinComboBoxClasses(registry);
 }
