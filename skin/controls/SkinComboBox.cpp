@@ -18,6 +18,21 @@ constexpr int kArrowDown = 4;             // DrawArrow's direction
 constexpr TColor kPlainButtonPressed = 11899781;
 constexpr TColor kPlainButtonHot = 13811126;
 
+// The edit of the edit style. Typing reaches the combo through the edit's
+// change notification; a text set from code is reported here as well, since
+// the native edit does not announce it on every platform.
+class TbsComboEdit : public TbsCustomEdit {
+public:
+    using TbsCustomEdit::TbsCustomEdit;
+    std::function<void()> OnTextSet;
+
+protected:
+    void TextChanged() override {
+        TbsCustomEdit::TextChanged();
+        if (OnTextSet) OnTextSet();
+    }
+};
+
 }  // namespace
 
 // ---- construction and properties ---------------------------------------------------
@@ -109,10 +124,6 @@ void TbsSkinCustomComboBox::SetHideSelection(bool value) {
 }
 
 // ---- skin and geometry ---------------------------------------------------------
-
-bool TbsSkinCustomComboBox::Bound() const {
-    return GetSkinRecordIndex() != -1 && FSkin.ResizeMode != bsrmNoSkin;
-}
 
 void TbsSkinCustomComboBox::FetchSkinRecord() {
     TbsSkinCustomControl::FetchSkinRecord();
@@ -522,7 +533,9 @@ LRESULT TbsSkinCustomComboBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void TbsSkinCustomComboBox::CreateEdit() {
     if (FEdit) return;
-    FEdit = new TbsCustomEdit(this);
+    auto* edit = new TbsComboEdit(this);
+    edit->OnTextSet = [this] { EditChanged(); };
+    FEdit = edit;
     FEdit->SetParent(this);
     FEdit->SetCharCase(FCharCase);
     FEdit->SetHideSelection(FHideSelection);
@@ -638,11 +651,18 @@ void TbsSkinCustomComboBox::PaintItem(TbsBitmap& bitmap, const TbsDataSkinComboB
     } else {
         font.Assign(DefaultFont());
     }
-    if (record.ShowFocus && focused) {
-        SetTextColor(item.DC(), ColorToRGB(color));
-        DrawFocusDots(item.DC(), Rect(0, 0, width, height));
+    if (FOnComboBoxDrawItem) {
+        TCanvas& canvas = item.Canvas();
+        canvas.Font().Assign(font);
+        canvas.Font().SetColor(color);
+        FOnComboBoxDrawItem(this, canvas, ShownIndex(), textRect);
+    } else {
+        if (record.ShowFocus && focused) {
+            SetTextColor(item.DC(), ColorToRGB(color));
+            DrawFocusDots(item.DC(), Rect(0, 0, width, height));
+        }
+        PaintItemText(item.DC(), textRect, color, font);
     }
-    PaintItemText(item.DC(), textRect, color, font);
     item.Draw(bitmap.DC(), area.Left, area.Top);
 }
 

@@ -45,6 +45,11 @@
 
 enum TbsComboBoxStyle { bscbEditStyle = 0, bscbFixedStyle = 1 };
 
+// Draws the shown item over the item background of the closed box (the
+// canvas is the text area's own bitmap, rect the text rectangle in it);
+// replaces the focus frame and the text.
+using TbsComboDrawItemEvent = std::function<void(TComponent* Sender, TCanvas& canvas, int index, const TRect& rect)>;
+
 class TbsSkinCustomComboBox : public TbsSkinCustomControl {
 public:
     explicit TbsSkinCustomComboBox(TComponent* AOwner);
@@ -104,6 +109,8 @@ public:
     void SetOnChange(TNotifyEvent value) { FOnChange = std::move(value); }
     void SetOnDropDown(TNotifyEvent value) { FOnDropDown = std::move(value); }
     void SetOnCloseUp(TNotifyEvent value) { FOnCloseUp = std::move(value); }
+    void SetOnComboBoxDrawItem(TbsComboDrawItemEvent value) { FOnComboBoxDrawItem = std::move(value); }
+    void SetOnListBoxDrawItem(TbsListDrawItemEvent value) { FListBox->SetOnDrawItem(std::move(value)); }
 
     // Opens the list under (or above) the combo; nothing without items.
     virtual void DropDown();
@@ -157,7 +164,6 @@ protected:
 
 private:
     void UpdateRects();
-    bool Bound() const;
     bool HasFocus() const;  // the combo or its edit
     // Moves the selection by a key; the list only while it is open.
     void StepSelection(TbsComboStep step);
@@ -205,6 +211,7 @@ private:
     bool FTextToEdit = false;         // the combo is putting its text into the edit
 
     TNotifyEvent FOnChange, FOnDropDown, FOnCloseUp;
+    TbsComboDrawItemEvent FOnComboBoxDrawItem;
 };
 
 class TbsSkinComboBox : public TbsSkinCustomComboBox {

@@ -368,6 +368,11 @@ void TbsSkinCustomListBox::PaintItem(HDC dc, const TRect& rect, int index, TbsLi
     CreateHSkinImage(record->ItemLeftOffset, record->ItemRightOffset, row, stretch, width, source, *picture);
     if (row.Empty()) return;
     TCanvas& canvas = row.Canvas();
+    if (FOnDrawItem) {
+        FOnDrawItem(this, canvas, index, Rect(0, 0, width, row.Height()), state);
+        row.Draw(dc, Rect(rect.Left, rect.Top, rect.Right, rect.Top + row.Height()), Rect(0, 0, width, row.Height()));
+        return;
+    }
     if (state == TbsListItemState::Focused) {
         canvas.Font().SetColor(color);
         SetTextColor(row.DC(), ColorToRGB(color));

@@ -102,6 +102,12 @@ private:
 // One item's look as the record gives it, for drawing and for tests.
 enum class TbsListItemState { Normal, Selected, Focused, FocusedSelected };
 
+// Draws an item's content over the background the record gave it (the
+// canvas is the row's own, rect its area in it); replaces the focus frame
+// and the text.
+using TbsListDrawItemEvent =
+    std::function<void(TComponent* Sender, TCanvas& canvas, int index, const TRect& rect, TbsListItemState state)>;
+
 class TbsSkinCustomListBox : public TbsSkinCustomControl {
 public:
     explicit TbsSkinCustomListBox(TComponent* AOwner);
@@ -140,6 +146,7 @@ public:
     // Draws item `index` into dc over rect in a state (the record's look,
     // or a plain one without a record).
     void PaintItem(HDC dc, const TRect& rect, int index, TbsListItemState state);
+    void SetOnDrawItem(TbsListDrawItemEvent value) { FOnDrawItem = std::move(value); }
 
     void FetchSkinRecord() override;
     // The bar forgets its binding too.
@@ -170,6 +177,7 @@ private:
     std::unique_ptr<TFont> FDefaultCaptionFont;
     bool FSyncing = false;  // the bar is being set from the list
     int FLaidOutCount = 0;  // the item count of the last layout
+    TbsListDrawItemEvent FOnDrawItem;
 };
 
 class TbsSkinListBox : public TbsSkinCustomListBox {
