@@ -55,6 +55,7 @@ POINT ClientOrigin(HWND wnd) {
 
 // ---- TbsCustomEdit --------------------------------------------------------------
 
+// 121 x 20: a new field's size until the layout or the skin says otherwise.
 TbsCustomEdit::TbsCustomEdit(TComponent* AOwner) : TEdit(AOwner) { SetBounds(0, 0, 121, 20); }
 
 void TbsCustomEdit::CreateParams(TCreateParams& params) {
@@ -317,12 +318,20 @@ void TbsSkinCustomEdit::ApplySkinChange() {
     } else {
         Font().Assign(*FDefaultFont);
     }
+    ApplyCharset();
     UpdateFontColor();
     SetBounds(GetLeft(), GetTop(), width, GetHeight());
     // The frame's insets may change at the same size.
     if (HWND wnd = WindowHandle())
         SetWindowPos(wnd, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     RepaintAll();
+}
+
+void TbsSkinCustomEdit::ApplyCharset() {
+    // The texts' character set is the resource-string component's when the
+    // manager has one.
+    const TbsSkinData* manager = FLink.SkinData;
+    Font().SetCharset(manager && manager->GetResourceStrData() ? manager->GetCharSet() : FDefaultFont->GetCharset());
 }
 
 int TbsSkinCustomEdit::FontTextHeight() {
@@ -348,6 +357,7 @@ void TbsSkinCustomEdit::Loaded() {
     if (SkinUsable(FLink.SkinData)) {
         ApplySkinChange();
     } else {
+        ApplyCharset();
         SetBounds(GetLeft(), GetTop(), GetWidth(), GetHeight());
     }
 }
@@ -600,7 +610,8 @@ void TbsSkinCustomEdit::MouseLeave() {
     if (!FMouseOver) return;
     StopTimer(tidEditHover);
     FMouseOver = false;
-    if (!FButtonDown || GetCapture() != WindowHandle()) FButtonDown = false;
+    // A press holding the capture outlives the hover: its release decides.
+    if (GetCapture() != WindowHandle()) FButtonDown = false;
     FetchSkinRecord();
     if (FSkin.Bound && !Focused()) UpdateFontColor();
     RepaintAll();

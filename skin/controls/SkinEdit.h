@@ -183,6 +183,7 @@ private:
     void RepaintAll();
     // The record's colours (or DefaultFont's) into Font for the state.
     void UpdateFontColor();
+    void ApplyCharset();
     int FontTextHeight();
     bool Active() const;  // hovered or focused: the active look
     LRESULT OnNcHitTest(LPARAM lParam);

@@ -18,7 +18,7 @@ constexpr UINT kRepeatFirstDelay = 500;  // ms
 constexpr UINT kRepeatInterval = 50;     // ms
 
 // The plain parts' fill and frame by state, as the plain button draws them.
-constexpr TColor kPlainPressedFill = 11899781;  // hex B59285
+constexpr TColor kPlainPressedFill = 11899781;  // hex B59385
 constexpr TColor kPlainHotFill = 13811126;      // hex D2BDB6
 
 // The part indexes of FParts.

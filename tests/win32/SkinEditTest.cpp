@@ -63,13 +63,20 @@ std::string ClipboardText() {
     return text;
 }
 
-void SetClipboardText(const std::string& text) {
-    ASSERT_TRUE(OpenClipboard(nullptr));
+// owner: a window of ours (with none, SetClipboardData would fail).
+void SetClipboardText(HWND owner, const std::string& text) {
+    ASSERT_TRUE(OpenClipboard(owner));
     EmptyClipboard();
     HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
     std::memcpy(GlobalLock(data), text.c_str(), text.size() + 1);
     GlobalUnlock(data);
     SetClipboardData(CF_TEXT, data);  // the clipboard owns it from here
+    // The native edit pastes the wide form; the text is ASCII.
+    HGLOBAL wide = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    auto* w = static_cast<wchar_t*>(GlobalLock(wide));
+    for (std::size_t i = 0; i <= text.size(); ++i) w[i] = wchar_t(static_cast<unsigned char>(text.c_str()[i]));
+    GlobalUnlock(wide);
+    SetClipboardData(CF_UNICODETEXT, wide);
     CloseClipboard();
 }
 
@@ -168,7 +175,8 @@ TEST_F(SkinEdit, ReadOnlyBalanceRefusesEveryEditAndCtrlCStillCopies) {
     auto* edit = AddEdit(true);
     HWND wnd = edit->GetHandle();
     EXPECT_NE(GetWindowLongPtrA(wnd, GWL_STYLE) & ES_READONLY, 0) << "the native edit is read-only itself";
-    SetClipboardText("999");
+    SetClipboardText(Form->GetHandle(), "999");
+    ASSERT_EQ(ClipboardText(), "999");
     SendMessageA(wnd, EM_SETSEL, 0, -1);
     const auto unchanged = [&](const char* what) { EXPECT_EQ(edit->GetText(), "200") << what; };
 
@@ -207,7 +215,7 @@ TEST_F(SkinEdit, ReadOnlyBalanceRefusesEveryEditAndCtrlCStillCopies) {
     unchanged("native procedure");
     EXPECT_EQ(ClipboardText(), "200") << "cutting copied without removing";
 
-    SetClipboardText("999");
+    SetClipboardText(Form->GetHandle(), "999");
     SendMessageA(wnd, EM_SETSEL, 0, -1);
     SendMessageA(wnd, WM_CHAR, 3, 0);  // Ctrl+C
     EXPECT_EQ(ClipboardText(), "200");
@@ -231,6 +239,16 @@ TEST_F(SkinEdit, EnterAndEscapeNeverReachTheNativeEditAndRaiseKeyPress) {
     SendMessageA(wnd, WM_CHAR, '3', 0);
     EXPECT_EQ(edit->GetText(), "123");
     EXPECT_EQ(pressed, std::string("\r\n\x1b" "3"));
+    // A paste goes in; one of several lines is refused whole by the native
+    // edit (it would not fit the field's one line), so no line break enters.
+    SetClipboardText(Form->GetHandle(), "45");
+    SendMessageA(wnd, EM_SETSEL, 0, -1);
+    SendMessageA(wnd, WM_CHAR, 22, 0);  // Ctrl+V
+    EXPECT_EQ(edit->GetText(), "45");
+    SetClipboardText(Form->GetHandle(), "67\r\n89");
+    SendMessageA(wnd, EM_SETSEL, 0, -1);
+    SendMessageA(wnd, WM_PASTE, 0, 0);
+    EXPECT_EQ(edit->GetText(), "45");
     // Tab, Enter and Escape stay the form's.
     MSG enter{wnd, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
     const LRESULT code = SendMessageA(wnd, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter));
@@ -277,6 +295,42 @@ TEST_F(SkinEdit, PaintedFrameEqualsTheCompositionOfItsRecord) {
     EXPECT_EQ(SendMessageA(edit->GetHandle(), WM_PAINTFRAMETODC, 0, 0), 0);
     GdiFlush();
     EXPECT_EQ(CountPixels(printed, kWhite), 82 * 21);
+}
+
+// What a person sees: the shown window, read back from the screen once its
+// frame and client have been painted by the window system's own messages.
+TEST_F(SkinEdit, ShownFieldShowsTheSkinFrameAndBackgroundOnScreen) {
+    LoadZevrak();
+    auto* edit = AddEdit(true, "");
+    Form->Show();
+    TbsBitmap expected, shot;
+    Compose(kSkinRect, 82, expected);
+    FillCanvas(shot, 82, 21);
+    const auto capture = [&] {
+        RECT window{};
+        GetWindowRect(edit->GetHandle(), &window);
+        TWindowDc screen(nullptr);
+        BitBlt(shot.DC(), 0, 0, 82, 21, screen.Get(), window.left, window.top, SRCCOPY);
+        GdiFlush();
+    };
+    const auto matches = [&] {
+        capture();
+        for (const TPoint p : {Point(0, 0), Point(40, 1), Point(81, 20), Point(40, 9), Point(77, 17)})
+            if (Rgb(*shot.PixelPtr(p.X, p.Y)) != Rgb(*expected.PixelPtr(p.X, p.Y))) return false;
+        return true;
+    };
+    EXPECT_TRUE(PumpUntil(matches, 3000));
+    ExpectPixels(shot, [&](int x, int y) { return *expected.PixelPtr(x, y); }, TestName());
+
+    // New text shows over the same background.
+    edit->SetText("8888");
+    EXPECT_TRUE(PumpUntil(
+        [&] {
+            capture();
+            return CountPixels(shot, PixelOf(kFontColor)) > 3;
+        },
+        3000));
+    EXPECT_EQ(Rgb(*shot.PixelPtr(60, 9)), Rgb(*expected.PixelPtr(60, 9)));
 }
 
 TEST_F(SkinEdit, NativeTextIsDrawnTransparentlyInTheFontColour) {
@@ -619,6 +673,14 @@ TEST_F(SkinEdit, LayoutPropertiesReachTheEditAndItBindsWhenLoaded) {
     EXPECT_EQ(edit->GetHeight(), 21);
     EXPECT_EQ(edit->GetText(), "200");
     EXPECT_TRUE(edit->GetReadOnly());
+
+    // The character set comes from the manager's resource strings when it has them.
+    EXPECT_EQ(edit->Font().GetCharset(), edit->DefaultFont().GetCharset());
+    auto* strings = new TbsResourceStrData(Owner.get());
+    strings->SetCharSet(162);  // Turkish
+    Manager->SetResourceStrData(strings);
+    edit->ApplySkinChange();
+    EXPECT_EQ(edit->Font().GetCharset(), 162);
 }
 
 }  // namespace
