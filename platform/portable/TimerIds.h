@@ -39,6 +39,7 @@ constexpr TTimerIdValue tidGaugeAnimationFrame = 2;
 
 // Skin combo box, and its drop-down list window.
 constexpr TTimerIdValue tidComboAutoScroll = 1;
+constexpr TTimerIdValue tidComboShowAnimation = 2;  // the list's alpha rising as it shows
 
 // Popup menu window.
 constexpr TTimerIdValue tidMenuPointer = 1;
@@ -72,6 +73,7 @@ inline constexpr TTimerIdEntry kTimerIdTable[] = {
     {"skin gauge", "tidGaugeAnimationPause", tidGaugeAnimationPause, false},
     {"skin gauge", "tidGaugeAnimationFrame", tidGaugeAnimationFrame, false},
     {"skin combo box", "tidComboAutoScroll", tidComboAutoScroll, false},
+    {"skin combo box", "tidComboShowAnimation", tidComboShowAnimation, false},
     {"popup menu window", "tidMenuPointer", tidMenuPointer, false},
     {"popup menu window", "tidMenuItemMorph", tidMenuItemMorph, false},
     {"popup menu window", "tidMenuMarkerScroll", tidMenuMarkerScroll, false},

@@ -3,6 +3,7 @@
 #include "platform/LayoutProperties.h"
 #include "skin/controls/GraphicSkinControl.h"
 #include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinComboBox.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGauge.h"
@@ -99,4 +100,5 @@ void RegisterSkinControlClasses(TClassRegistry& registry) {
     RegisterSkinLabelClasses(registry);
     RegisterSkinEditClasses(registry);
     RegisterSkinRichEditClasses(registry);
+    RegisterSkinComboBoxClasses(registry);
 }
