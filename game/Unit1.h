@@ -3,7 +3,8 @@
 //
 // The window is the round's view (ITableView): the balance is the read-only
 // edit's text, the stake the second selector's item index, the number the
-// first selector's text, the status the status panel's caption; the timers
+// first selector's text, the status the status panel's caption, the result
+// the rich edit's text; the timers
 // are Timer2 (progress, 100 ms) and Timer1 (decision, 2600 ms).
 #pragma once
 
@@ -20,6 +21,7 @@
 #include "platform/StdCtrls.h"
 #include "platform/portable/ClassRegistry.h"
 #include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinComboBox.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGauge.h"
 #include "skin/controls/SkinLabel.h"
@@ -66,8 +68,8 @@ public:
     TLabel* Label3 = nullptr;
     TLabel* Label4 = nullptr;
     TbsSkinEdit* bsSkinEdit1 = nullptr;
-    TComboBox* bsSkinComboBox1 = nullptr;
-    TComboBox* bsSkinComboBox2 = nullptr;
+    TbsSkinComboBox* bsSkinComboBox1 = nullptr;
+    TbsSkinComboBox* bsSkinComboBox2 = nullptr;
     TbsSkinButton* bsSkinButton1 = nullptr;
     TbsSkinStatusBar* bsSkinStatusBar1 = nullptr;
     TbsSkinStatusPanel* bsSkinStatusPanel1 = nullptr;

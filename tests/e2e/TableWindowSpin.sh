@@ -3,8 +3,10 @@
 #  1. find the skinned window by title (777 x 333: the client 775 x 306 in
 #     the skin's frame), see the caption text and the close button where
 #     the skin puts them;
-#  2. click the spin button, wait for the decision to show in the result
-#     box, see the balance, the status and the gauge change on the screen;
+#  2. pick a number with the mouse and a stake with the keyboard through
+#     the skinned selectors, click the spin button, wait for the decision to
+#     show in the result box, see the balance, the status and the gauge
+#     change on the screen;
 #  3. drag the window by its caption and see it move;
 #  4. close it with the close button and expect the program to end;
 #  5. start it again and close it with Alt+F4.
@@ -107,7 +109,27 @@ done
 drawn "$work/before.png" "$caption_text" || fail "no caption text where the skin puts it"
 drawn "$work/before.png" "18x18+$((close_x - 9))+$((close_y - 9))" || fail "no close button where the skin puts it"
 
-xdotool mousemove $((X + frame_left + button_x)) $((Y + frame_top + button_y)) click 1
+# Pick the number "2" with the mouse: open the number selector, click the
+# fourth row of its list (3 pixels of frame, rows 19 high).
+client_x=$((X + frame_left)); client_y=$((Y + frame_top))
+xdotool mousemove $((client_x + 144 + 20)) $((client_y + 253 + 10)) click 1
+sleep 0.5
+xdotool mousemove $((client_x + 144 + 20)) $((client_y + 253 + 21 + 3 + 19 * 3 + 9)) click 1
+sleep 0.5
+shot "$work/picked.png"
+differ "$work/before.png" "$work/picked.png" "43x15+$((144 + 3))+$((253 + 3))" || fail "the number selector did not change"
+# Pick the stake "25 VKS" with the keyboard: focus the stake selector (a
+# click opens its list, Escape closes it), then one step down.
+xdotool mousemove $((client_x + 256 + 20)) $((client_y + 253 + 10)) click 1
+sleep 0.3
+xdotool key Escape
+sleep 0.2
+xdotool key Down
+sleep 0.5
+shot "$work/staked.png"
+differ "$work/picked.png" "$work/staked.png" "51x15+$((256 + 3))+$((253 + 3))" || fail "the stake selector did not change"
+
+xdotool mousemove $((client_x + button_x)) $((client_y + button_y)) click 1
 decided=""
 for _ in $(seq 1 150); do  # the decision comes 2.6 s after the click; up to 30 s under load
   sleep 0.2

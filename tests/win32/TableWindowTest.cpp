@@ -12,6 +12,7 @@
 
 #include <zlib.h>
 
+#include "platform/SystemHooks.h"
 #include "tests/win32/WindowTestSupport.h"
 
 namespace {
@@ -67,8 +68,8 @@ TEST_F(TableWindow, EveryControlHasItsClassParentBoundsAndTabOrder) {
         {"Label3", "bsSkinGroupBox1", Bounds(56, 72, 91, 13), -1},
         {"Label4", "bsSkinGroupBox1", Bounds(152, 32, 22, 13), -1},
         {"bsSkinEdit1", "bsSkinGroupBox1", Bounds(63, 29, 82, 21), 0},  // height from the skin
-        {"bsSkinComboBox1", "Form1", Bounds(144, 253, 65, 20), 1},
-        {"bsSkinComboBox2", "Form1", Bounds(256, 253, 73, 20), 2},
+        {"bsSkinComboBox1", "Form1", Bounds(144, 253, 65, 21), 1},  // height from the skin
+        {"bsSkinComboBox2", "Form1", Bounds(256, 253, 73, 21), 2},
         {"bsSkinButton1", "Form1", Bounds(344, 251, 75, 25), 3},
         {"bsSkinStatusBar1", "Form1", Bounds(0, 285, 775, 21), 4},
         {"bsSkinStatusPanel1", "bsSkinStatusBar1", Bounds(2, 3, 209, 17), 0},  // in the bar's sized client rectangle
@@ -84,9 +85,8 @@ TEST_F(TableWindow, EveryControlHasItsClassParentBoundsAndTabOrder) {
         EXPECT_EQ(control->GetBoundsRect(), e.Bounds);
         auto* windowed = dynamic_cast<TWinControl*>(control);
         EXPECT_EQ(windowed ? windowed->GetTabOrder() : -1, e.TabOrder);
-        if (windowed && dynamic_cast<TComboBox*>(control) == nullptr) {
-            // The native window sits where the object says (combo boxes
-            // extend below for their list).
+        if (windowed) {
+            // The native window sits where the object says.
             HWND wnd = windowed->GetHandle();
             RECT rc{};
             GetWindowRect(wnd, &rc);
@@ -154,22 +154,19 @@ TEST_F(TableWindow, StartsWithTheLayoutsTextsItemsAndSelections) {
     EXPECT_EQ(Form->bsSkinGauge1->GetValue(), 0);
     EXPECT_TRUE(IsWindowEnabled(Form->bsSkinButton1->GetHandle()));
 
-    HWND numbers = Form->bsSkinComboBox1->GetHandle();
-    ASSERT_EQ(SendMessageA(numbers, CB_GETCOUNT, 0, 0), 38);
-    char item[16] = {};
-    SendMessageA(numbers, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(item));
-    EXPECT_STREQ(item, "00");
-    SendMessageA(numbers, CB_GETLBTEXT, 37, reinterpret_cast<LPARAM>(item));
-    EXPECT_STREQ(item, "36");
-    EXPECT_EQ(SendMessageA(numbers, CB_GETCURSEL, 0, 0), 0);
-    EXPECT_EQ(WindowText(numbers), "0");
-    EXPECT_TRUE(GetWindowLongPtrA(numbers, GWL_STYLE) & CBS_DROPDOWNLIST);
+    const TbsSkinComboBox& numbers = *Form->bsSkinComboBox1;
+    ASSERT_EQ(numbers.GetItemCount(), 38);
+    EXPECT_EQ(numbers.GetItems()[1], "00");
+    EXPECT_EQ(numbers.GetItems()[37], "36");
+    EXPECT_EQ(numbers.GetItemIndex(), 0);
+    EXPECT_EQ(numbers.GetText(), "0");
+    EXPECT_EQ(numbers.GetStyle(), bscbFixedStyle);
+    EXPECT_EQ(numbers.GetDropDownCount(), 8);
 
-    HWND stakes = Form->bsSkinComboBox2->GetHandle();
-    ASSERT_EQ(SendMessageA(stakes, CB_GETCOUNT, 0, 0), 4);
-    SendMessageA(stakes, CB_GETLBTEXT, 3, reinterpret_cast<LPARAM>(item));
-    EXPECT_STREQ(item, "500 VKS");
-    EXPECT_EQ(WindowText(stakes), "5 VKS");
+    const TbsSkinComboBox& stakes = *Form->bsSkinComboBox2;
+    ASSERT_EQ(stakes.GetItemCount(), 4);
+    EXPECT_EQ(stakes.GetItems()[3], "500 VKS");
+    EXPECT_EQ(stakes.GetText(), "5 VKS");
 
     EXPECT_EQ(Form->bsSkinRichEdit1->Font().GetName(), "Arial");
     EXPECT_EQ(Form->bsSkinRichEdit1->Font().GetHeight(), -67);
@@ -228,6 +225,49 @@ TEST_F(TableWindow, EnterOrSpaceOnTheFocusedButtonPlaysOneRoundPerPress) {
     ASSERT_TRUE(PumpUntil([&] { return Form->bsSkinStatusPanel1->GetCaption() == "Cekiliyor"; }, 2000));
     PumpFor(50);
     EXPECT_EQ(Form->bsSkinEdit1->GetText(), "200") << "one stake for one space press";
+}
+
+TEST_F(TableWindow, NumberByKeysAndStakeByMouseReachTheRound) {
+    HWND form = Form->GetHandle();
+    SetForegroundWindow(form);
+    // The number selector, three steps down: "0", "00", "1", "2".
+    HWND numbers = Form->bsSkinComboBox1->GetHandle();
+    SetFocus(numbers);
+    for (int i = 0; i < 3; ++i) {
+        PostMessageA(numbers, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageA(numbers, WM_KEYUP, VK_DOWN, 0);
+    }
+    ASSERT_TRUE(PumpUntil([&] { return Form->GetNumberText() == "2"; }, 2000));
+
+    // The stake selector: its button opens the list, a click on the second row takes "25 VKS".
+    TbsSkinComboBox& stakes = *Form->bsSkinComboBox2;
+    const TRect button = stakes.ButtonRect();
+    const LPARAM at = MAKELPARAM((button.Left + button.Right) / 2, (button.Top + button.Bottom) / 2);
+    PostMessageA(stakes.GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(stakes.GetHandle(), WM_LBUTTONUP, 0, at);
+    ASSERT_TRUE(PumpUntil([&] { return stakes.GetDroppedDown(); }, 2000));
+    HWND list = stakes.ListWindow().ListBox().GetHandle();
+    RECT row{};
+    ASSERT_NE(SendMessageA(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row)), LB_ERR);
+    const LPARAM onRow = MAKELPARAM((row.left + row.right) / 2, (row.top + row.bottom) / 2);
+    SendMessageA(list, WM_MOUSEMOVE, 0, onRow);
+    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, onRow);
+    {
+        // The press gave the mouse to the selector; the release comes to it,
+        // with the pointer over the row.
+        TSystemHooksOverride hooks({{}, [&](TPoint) { return list; }, {}});
+        POINT p{(row.left + row.right) / 2, (row.top + row.bottom) / 2};
+        MapWindowPoints(list, stakes.GetHandle(), &p, 1);
+        SendMessageA(stakes.GetHandle(), WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+    }
+    ASSERT_TRUE(PumpUntil([&] { return !stakes.GetDroppedDown(); }, 2000));
+    EXPECT_EQ(Form->GetStakeIndex(), 1);
+    EXPECT_EQ(stakes.GetText(), "25 VKS");
+
+    SendMessageA(Form->bsSkinButton1->GetHandle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(Form->bsSkinEdit1->GetText(), "175") << "the chosen stake was taken";
+    Form->Timer1Timer(Form->Timer1);
+    EXPECT_EQ(Form->bsSkinRichEdit1->GetText(), "2") << "the first spin lands on the chosen number";
 }
 
 TEST_F(TableWindow, TimerMessagesDriveProgressAndDecision) {
