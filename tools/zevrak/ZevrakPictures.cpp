@@ -347,7 +347,8 @@ void PaintPanelFrame(TCanvas& c, const TRect& at, float radius, TRgb face) {
 
 void PaintGroupBox(TCanvas& c) {
     TRect at = GroupBox;
-    PaintPanelFrame(c, at, 4, Hex(0x131417));
+    // A face a shade lighter than the client, for the labels inside.
+    PaintPanelFrame(c, at, 4, Hex(0xC8CBD0));
     // Caption band: brushed steel gone dark, with a gold hairline under it.
     // The band ends at the hairline: the rows below it belong to the client
     // area, which is tiled and must stay flat.
@@ -433,11 +434,11 @@ float WindowOutlineDistance(float x, float y, float left, float top, float width
 TCanvas PaintMainPicture() {
     const int w = MainPicture.Width, h = MainPicture.Height;
     TCanvas c(w, h, Black());
-    // Client area: dark backdrop with a fine grain; each pixel is drawn on
+    // Client area: the steel backdrop with a fine grain; each pixel is drawn on
     // its own, so tiles of it meet without a seam.
     c.Fill(FrameClient.Left, FrameClient.Top, FrameClient.Right, FrameClient.Bottom, [](float x, float y) {
         float n = Noise(int(x), int(y), 7) - 0.5f;
-        return Scale(pal::Backdrop, 1.0f + n * 0.16f);
+        return Scale(pal::Backdrop, 1.0f + n * 0.06f);
     });
     // Caption band, clipped to the window outline.
     auto outline = [&](float x, float y) { return WindowOutlineDistance(x, y, 0, 0, float(w), float(h)); };

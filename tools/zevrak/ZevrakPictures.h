@@ -1,5 +1,6 @@
-// The painters of the Zevrak skin's pictures: black lacquer, brushed steel,
-// a touch of gold, and the table's green cloth as the only strong colour.
+// The painters of the Zevrak skin's pictures: black lacquer controls on a
+// light brushed-steel client, a touch of gold, and the table's green cloth
+// as the only strong colour.
 // Each returns the picture at the exact size the layout gives it; masks are
 // black inside and white outside.
 #pragma once
@@ -11,7 +12,9 @@ namespace zevrak {
 // The colours of the style, shared with the skin definition (which gives
 // text colours as 0x00BBGGRR values).
 namespace palette {
-inline const TRgb Backdrop = Hex(0x121316);    // window client, behind shaped controls
+// The window's client and what lies behind shaped controls: light brushed
+// steel, so that plain labels in the window text colour read on it.
+inline const TRgb Backdrop = Hex(0xB9BDC3);
 inline const TRgb Lacquer = Hex(0x16171A);
 inline const TRgb LacquerLight = Hex(0x34363C);
 inline const TRgb LacquerDeep = Hex(0x0A0A0C);
