@@ -326,7 +326,7 @@ void TbsSkinForm::UpdateFrame(bool resized) {
     }
 }
 
-int TbsSkinForm::GetMinFormWidth() const {
+TbsFrameLimits TbsSkinForm::FrameLimits() const {
     TbsFrameLimits l;
     const TbsSkinDataCore* skin = SkinOf(FSkinData);
     l.SkinLoaded = FSkinLoaded && skin;
@@ -341,26 +341,12 @@ int TbsSkinForm::GetMinFormWidth() const {
     l.MinHeight = FMinHeight;
     l.Minimized = FormMinimized();
     l.RolledUp = FRolledUp;
-    return FrameMinWidth(l);
+    return l;
 }
 
-int TbsSkinForm::GetMinFormHeight() const {
-    TbsFrameLimits l;
-    const TbsSkinDataCore* skin = SkinOf(FSkinData);
-    l.SkinLoaded = FSkinLoaded && skin;
-    if (l.SkinLoaded) {
-        l.PictureWidth = skin->FMainPicture.Width;
-        l.PictureHeight = skin->FMainPicture.Height;
-        l.FormMinWidth = skin->FDefinition.FormInfo.FormMinWidth;
-        l.FormMinHeight = skin->FDefinition.FormInfo.FormMinHeight;
-        l.ClientRect = skin->FDefinition.FormInfo.ClientRect;
-    }
-    l.MinWidth = FMinWidth;
-    l.MinHeight = FMinHeight;
-    l.Minimized = FormMinimized();
-    l.RolledUp = FRolledUp;
-    return FrameMinHeight(l);
-}
+int TbsSkinForm::GetMinFormWidth() const { return FrameMinWidth(FrameLimits()); }
+
+int TbsSkinForm::GetMinFormHeight() const { return FrameMinHeight(FrameLimits()); }
 
 namespace {
 RECT MonitorArea(HWND wnd, bool fullScreen) {

@@ -232,6 +232,8 @@ protected:
     LRESULT CallOld(UINT msg, WPARAM wParam, LPARAM lParam);
 
 private:
+    // What the minimum-size rules need: the skin's and the form's limits and state.
+    TbsFrameLimits FrameLimits() const;
     class THook;
     friend class THook;
 
