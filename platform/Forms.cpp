@@ -305,6 +305,13 @@ bool TApplication::HandleMessage() {
         FTerminated = true;
         return true;
     }
+    if (OnMessage) {
+        bool handled = false;
+        // A copy: the filter may replace itself while it runs.
+        auto filter = OnMessage;
+        filter(msg, handled);
+        if (handled) return true;
+    }
     HWND top = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
     for (TForm* form : FForms) {
         if (top && form->WindowHandle() == top && form->HandleDialogMessage(msg)) return true;

@@ -148,6 +148,12 @@ public:
     void HandleException(const std::exception& e);
     std::function<void(const std::string& text)> OnException;
 
+    // Sees every message HandleMessage takes from the queue before the
+    // forms' dialog-key step and the dispatch; setting Handled drops it.
+    // A component that installs a filter keeps the previous one and puts it
+    // back when done (an open skinned menu takes the keys this way).
+    std::function<void(MSG& msg, bool& Handled)> OnMessage;
+
 private:
     friend class TForm;
     void AddForm(TForm* form);

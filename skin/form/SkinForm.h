@@ -216,6 +216,23 @@ public:
     void SelectCaptionFont(TFont& font, const TbsSkinFont& skinFont, bool active);
     HICON FormIcon() const;
 
+    // ---- the layered border around the form (SkinFormLayer.cpp) ----
+    // True when the border is to be drawn now: a skin is loaded, the
+    // manager shows layered borders, the skin has a layer frame, the form
+    // is skinnable with a border and the border is not suspended.
+    bool LayerBorderUsed() const;
+    // Shows the border around the form's current bounds (when used).
+    void LayerBorderShow();
+    // Removes the border windows.
+    void LayerBorderHide();
+    // Rebuilds the shown border for the form's current bounds.
+    void LayerBorderUpdate();
+    // Rebuilds the shown border for explicit form bounds (a live resize, a
+    // restore).
+    void LayerBorderSetBounds(const TRect& formBounds);
+    // Scales the border's alphas by alpha / 255; apply redraws it.
+    void LayerBorderSetAlpha(int alpha, bool apply);
+
     // ---- what the window behaviours fill in later (do nothing yet) ----
     virtual void CommandMaximize() {}
     virtual void CommandRollUp() {}
