@@ -46,6 +46,9 @@ constexpr TTimerIdValue tidMenuPointer = 1;
 constexpr TTimerIdValue tidMenuItemMorph = 2;
 constexpr TTimerIdValue tidMenuMarkerScroll = 3;
 
+// Form layer window: the border's fade-in runs on its top window.
+constexpr TTimerIdValue tidLayerBorderFade = 1;
+
 // Skin edit: a native edit underneath.
 constexpr TTimerIdValue tidEditHover = kNativeTimerBase + 1;
 
@@ -77,6 +80,7 @@ inline constexpr TTimerIdEntry kTimerIdTable[] = {
     {"popup menu window", "tidMenuPointer", tidMenuPointer, false},
     {"popup menu window", "tidMenuItemMorph", tidMenuItemMorph, false},
     {"popup menu window", "tidMenuMarkerScroll", tidMenuMarkerScroll, false},
+    {"form layer window", "tidLayerBorderFade", tidLayerBorderFade, false},
     {"skin edit", "tidEditHover", tidEditHover, true},
     {"timer component", "tidTimerComponent", tidTimerComponent, false},
 };

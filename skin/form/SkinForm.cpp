@@ -66,6 +66,8 @@ TbsSkinForm::TbsSkinForm(TComponent* AOwner) : TComponent(AOwner), FOwnerForm(Re
     SetFont(FDefInActiveCaptionFont, "Tahoma", 13, fsBold, clBtnShadow);
     SetFont(FDefMenuItemFont, "Tahoma", 13, 0, clWindowText);
     if (LayeredWindowsAvailable()) FGlowLayer = std::make_unique<TbsLayerManager>();
+    FLayerBorder = std::make_unique<TbsFormLayerBorder>();
+    FLayerBorder->CanResize = [this] { return Resizable() && !FRolledUp && !FormMinimized(); };
     FHook = std::make_unique<THook>(*this, *FOwnerForm);
     // The frame's own buttons replace the form's.
     FOldFormIcons = FOwnerForm->GetBorderIcons();
@@ -77,6 +79,7 @@ TbsSkinForm::TbsSkinForm(TComponent* AOwner) : TComponent(AOwner), FOwnerForm(Re
 TbsSkinForm::~TbsSkinForm() {
     FObjects.clear();
     FGlowLayer.reset();
+    FLayerBorder.reset();
     const bool formAlive = FHook->GetControl() != nullptr && !FOwnerForm->IsDestroying();
     // Taken while the frame is still in front: removing the region makes the
     // system compute its own frame.
@@ -203,6 +206,7 @@ void TbsSkinForm::ChangeSkinData() {
     if (!FOwnerForm->HandleAllocated()) {
         if (FSkinLoaded && FSkinnable) CreateObjects();
         else CreatePlainObjects();
+        LayerBorderReload();  // taken now, shown with the window
         return;
     }
     HWND wnd = FOwnerForm->WindowHandle();
@@ -231,6 +235,7 @@ void TbsSkinForm::ChangeSkinData() {
     else SetRegion(true);
     RedrawWindow(wnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     SwitchCaptionActivation(FNCActive);
+    LayerBorderReload();
     if (OnChangeSkinData) OnChangeSkinData(this);
 }
 
@@ -256,6 +261,7 @@ void TbsSkinForm::OnSkinChangeBegin(WPARAM wParam) {
     if (FOwnerForm->HandleAllocated())
         for (UINT_PTR id : {tidFormMouseOut, tidFormCaptionMorph, tidFormCaptionAnimation}) FOwnerForm->StopTimer(id);
     if (FGlowLayer) FGlowLayer->Hide();
+    LayerBorderHide();
     FreeObjects();
     if (OnBeforeChangeSkinData) OnBeforeChangeSkinData(this);
 }
@@ -470,8 +476,23 @@ LRESULT TbsSkinForm::FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (!FSkinnable) break;
             const LRESULT r = CallOld(msg, wParam, lParam);
             OnActivate();
+            LayerBorderActivate(LOWORD(wParam) != WA_INACTIVE);
             return r;
         }
+        case WM_WINDOWPOSCHANGED: {
+            const LRESULT r = CallOld(msg, wParam, lParam);
+            if (FOwnerForm->HandleAllocated()) LayerBorderWindowPosChanged(*reinterpret_cast<const WINDOWPOS*>(lParam));
+            return r;
+        }
+        case WM_DESTROY:
+            LayerBorderHide();
+            break;
+        case WM_LAYEREDBORDERSCHANGED:
+        case WM_AEROBLURCHANGED:
+        case WM_SUSPENDLAYERBORDER:
+        case WM_RESUMELAYERBORDER:
+            OnLayerBorderMessage(msg);
+            return 0;
         case WM_SETTEXT:
             if (!FSkinnable) break;
             return OnSetText(wParam, lParam);
@@ -515,6 +536,7 @@ LRESULT TbsSkinForm::FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             const auto* rc = reinterpret_cast<const RECT*>(lParam);
             FFormWidth = std::max(int(rc->right - rc->left), GetMinFormWidth());
             FFormHeight = std::max(int(rc->bottom - rc->top), GetMinFormHeight());
+            LayerBorderSetBounds(TRect{rc->left, rc->top, rc->left + FFormWidth, rc->top + FFormHeight});
             if (!FSkinLoaded) SetRegion(true);
             else if (FFormWidth != FOwnerForm->GetWidth() || FFormHeight != FOwnerForm->GetHeight()) UpdateFrame(true);
             return r;

@@ -48,6 +48,7 @@
 #include "platform/Handles.h"
 #include "platform/portable/ClassRegistry.h"
 #include "skin/data/SkinData.h"
+#include "skin/form/FormLayerBorder.h"
 #include "skin/form/SkinFormObjects.h"
 #include "skin/form/portable/FrameGeometry.h"
 #include "skin/paint/LayerWindow.h"
@@ -232,6 +233,9 @@ public:
     void LayerBorderSetBounds(const TRect& formBounds);
     // Scales the border's alphas by alpha / 255; apply redraws it.
     void LayerBorderSetAlpha(int alpha, bool apply);
+    // The border (its windows exist only while it is shown).
+    TbsFormLayerBorder& LayerBorder() const { return *FLayerBorder; }
+    bool LayerBorderSuspended() const { return FLayerSuspended; }
 
     // ---- what the window behaviours fill in later (do nothing yet) ----
     virtual void CommandMaximize() {}
@@ -278,6 +282,14 @@ private:
     bool Resizable() const;
     void ApplyHookedFrame();
     void ResizeToClient(int width, int height);
+
+    // ---- the layered border following the form (SkinFormLayer.cpp) ----
+    void LayerBorderWindowPosChanged(const WINDOWPOS& pos);
+    void LayerBorderActivate(bool active);
+    // Takes the border of the current skin and shows it when used.
+    void LayerBorderReload();
+    // 1427, 1428, 45491 and 45492.
+    void OnLayerBorderMessage(UINT msg);
 
     // ---- painting (SkinFormPaint.cpp) ----
     void PaintSkinFrame(HDC dc);
@@ -330,6 +342,9 @@ private:
     std::uint64_t FFrameBitmapGeneration = 0;
 
     std::unique_ptr<TbsLayerManager> FGlowLayer;
+    std::unique_ptr<TbsFormLayerBorder> FLayerBorder;
+    bool FLayerSuspended = false;
+    bool FTransitionsOff = false;  // switched off for the border (composition only)
 };
 
 // Registers TbsSkinForm with its stored properties; a registry that has it

@@ -110,10 +110,15 @@ void MakeLayerImage(HBITMAP picture, HBITMAP mask, TbsBitmap& image) {
 }
 
 void UpdateLayerImage(const TbsBitmap& image, int alpha, const TbsLayerWindow* window) {
-    if (!window || !window->Handle() || image.Empty()) return;
+    if (window) UpdateLayerImage(image, alpha, window->Handle());
+}
+
+void UpdateLayerImage(const TbsBitmap& image, int alpha, HWND window) {
+    if (!window || image.Empty()) return;
     const auto update = LayeredApi().UpdateLayeredWindow;
     if (!update) return;
-    POINT dst{window->Left(), window->Top()};
+    const RECT at = WindowRect(window);
+    POINT dst{at.left, at.top};
     SIZE size{image.Width(), image.Height()};
     POINT src{0, 0};
     BLENDFUNCTION blend{};
@@ -121,7 +126,7 @@ void UpdateLayerImage(const TbsBitmap& image, int alpha, const TbsLayerWindow* w
     blend.BlendFlags = 0;
     blend.SourceConstantAlpha = BYTE(ClampAlpha(alpha));
     blend.AlphaFormat = AC_SRC_ALPHA;
-    update(window->Handle(), nullptr, &dst, &size, image.DC(), &src, 0, &blend, ULW_ALPHA);
+    update(window, nullptr, &dst, &size, image.DC(), &src, 0, &blend, ULW_ALPHA);
 }
 
 TbsLayerManager::~TbsLayerManager() {

@@ -64,6 +64,8 @@ void MakeLayerImage(HBITMAP picture, HBITMAP mask, TbsBitmap& image);
 // window at the window's position. Nothing without a window, an image or
 // the platform's UpdateLayeredWindow.
 void UpdateLayerImage(const TbsBitmap& image, int alpha, const TbsLayerWindow* window);
+// The same for any layered window, at its current position.
+void UpdateLayerImage(const TbsBitmap& image, int alpha, HWND window);
 
 class TbsLayerManager {
 public:

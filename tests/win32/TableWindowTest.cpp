@@ -137,6 +137,15 @@ TEST_F(TableWindow, SkinnedFrameIsCentredOnItsFinalSize) {
     }
     EXPECT_FALSE(GetWindowLongPtrA(wnd, GWL_STYLE) & WS_THICKFRAME);
     EXPECT_TRUE(IsWindowVisible(wnd));
+    // The layered border lies around it: four strip windows, 14 pixels out
+    // at the left and the top.
+    const TbsFormLayerBorder& border = Form->bsSkinForm1->LayerBorder();
+    ASSERT_TRUE(border.Shown());
+    EXPECT_EQ(border.LayerRect(), (TRect{window.left - 14, window.top - 14, window.right + 16, window.bottom + 15}));
+    int strips = 0;
+    for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, bsFormLayerWindowClass, nullptr)) != nullptr;)
+        strips += IsWindowVisible(w) ? 1 : 0;
+    EXPECT_EQ(strips, 4);
 }
 
 TEST_F(TableWindow, StartsWithTheLayoutsTextsItemsAndSelections) {

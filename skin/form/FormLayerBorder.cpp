@@ -1,0 +1,348 @@
+#include "skin/form/FormLayerBorder.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/portable/Exception.h"
+#include "platform/portable/TimerIds.h"
+#include "skin/data/SkinData.h"
+#include "skin/paint/LayerWindow.h"
+#include "skin/paint/LayeredApi.h"
+#include "skin/paint/SkinAccess.h"
+#include "skin/paint/portable/CompositionPixels.h"
+
+namespace {
+
+constexpr const char* bsErrFormLayerWindow = "Can't create the form's layer window";
+
+void RegisterFormLayerWindowClass(WNDPROC proc) {
+    static bool registered = false;
+    if (registered) return;
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof(wc);
+    wc.style = CS_SAVEBITS | CS_DBLCLKS;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.lpszClassName = bsFormLayerWindowClass;
+    registered = RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+// A picture index names a picture of the skin.
+bool ValidPicture(const TbsSkinDataCore* skin, int index) { return SkinPicture(skin, index) != nullptr; }
+
+// The platform's sizing-command codes (WMSZ_...) are the hit codes less 9.
+WPARAM SizeCommand(int hit) { return SC_SIZE | WPARAM(hit - (bsfhLeft - WMSZ_LEFT)); }
+
+}  // namespace
+
+// ---- the strip windows -----------------------------------------------------------
+
+TbsFormLayerWindow::TbsFormLayerWindow(TbsFormLayerBorder& border, TbsLayerSide side, bool mouseTransparent,
+                                       bool topMost)
+    : FBorder(border), FSide(side) {
+    RegisterFormLayerWindowClass(&TbsFormLayerWindow::StaticWndProc);
+    DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_LAYERED;
+    if (mouseTransparent) exStyle |= WS_EX_TRANSPARENT;
+    if (topMost) exStyle |= WS_EX_TOPMOST;
+    HWND wnd = CreateWindowExA(exStyle, bsFormLayerWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                               GetModuleHandleA(nullptr), this);
+    if (!wnd) throw Exception(bsErrFormLayerWindow);
+    FHandle.Reset(wnd);
+}
+
+TbsFormLayerWindow::~TbsFormLayerWindow() {
+    if (HWND wnd = FHandle.Get()) {
+        KillTimer(wnd, tidLayerBorderFade);
+        SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
+    }
+}
+
+LRESULT CALLBACK TbsFormLayerWindow::StaticWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        auto* created = static_cast<TbsFormLayerWindow*>(create->lpCreateParams);
+        created->FWnd = wnd;
+        SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+    }
+    auto* self = reinterpret_cast<TbsFormLayerWindow*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(wnd, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
+        return DefWindowProcA(wnd, msg, wParam, lParam);
+    }
+    return self->WndProc(msg, wParam, lParam);
+}
+
+LRESULT TbsFormLayerWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    HWND wnd = FWnd;
+    HWND form = FBorder.OwnerWindow();
+    switch (msg) {
+        case WM_MOUSEACTIVATE:
+            // A layer window is never activated; with mouse zones the click
+            // brings the form forward instead.
+            if (FBorder.HitTestEnabled() && form) SetForegroundWindow(form);
+            return MA_NOACTIVATE;
+        case WM_SETFOCUS:
+            if (form) SetForegroundWindow(form);
+            return 0;
+        case WM_NCHITTEST: {
+            if (!FBorder.MouseZones()) return HTTRANSPARENT;
+            RECT r{};
+            GetWindowRect(wnd, &r);
+            const TPoint p{short(LOWORD(lParam)) - r.left, short(HIWORD(lParam)) - r.top};
+            const int hit = FBorder.HitTest(FSide, p);
+            return hit == bsfhNowhere ? HTTRANSPARENT : hit;
+        }
+        case WM_NCLBUTTONDOWN:
+            // The form runs the move or size itself and takes the border
+            // with it; posted, so this window's handler has returned first.
+            if (!form) break;
+            if (wParam == HTCAPTION) PostMessageA(form, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, lParam);
+            else if (wParam >= HTLEFT && wParam <= HTBOTTOMRIGHT) PostMessageA(form, WM_SYSCOMMAND, SizeCommand(int(wParam)), lParam);
+            return 0;
+        case WM_NCLBUTTONDBLCLK:
+            if (form && wParam == HTCAPTION) PostMessageA(form, WM_NCLBUTTONDBLCLK, HTCAPTION, lParam);
+            return 0;
+        case WM_TIMER:
+            if (wParam == tidLayerBorderFade) {
+                FBorder.FadeStep();
+                return 0;
+            }
+            break;
+        case WM_PAINT: {
+            // The content comes from the layered update; only validate.
+            PAINTSTRUCT ps;
+            BeginPaint(wnd, &ps);
+            EndPaint(wnd, &ps);
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            return 1;
+        default:
+            break;
+    }
+    return DefWindowProcA(wnd, msg, wParam, lParam);
+}
+
+// ---- the border ------------------------------------------------------------------
+
+TbsFormLayerBorder::~TbsFormLayerBorder() { HideLayer(); }
+
+void TbsFormLayerBorder::LoadSkin(const TbsSkinData* skinData) {
+    const bool wasShown = FShown;
+    if (wasShown) HideLayer();
+    FHasFrame = false;
+    FActiveImage = TPixelBuffer();
+    FInActiveImage = TPixelBuffer();
+    const TbsSkinDataCore* skin = SkinOf(skinData);
+    if (!SkinUsable(skin)) return;
+    const TbsDataSkinLayerFrame& frame = skin->FDefinition.LayerFrameData;
+    if (!ValidPicture(skin, frame.PictureIndex) || !ValidPicture(skin, frame.MaskPictureIndex) ||
+        !frame.FActiveLayerImage || frame.FActiveLayerImage->Empty())
+        return;
+    FActiveImage = *frame.FActiveLayerImage;
+    if (ValidPicture(skin, frame.InActivePictureIndex) && ValidPicture(skin, frame.InActiveMaskPictureIndex) &&
+        frame.FInActiveLayerImage)
+        FInActiveImage = *frame.FInActiveLayerImage;
+    FMetrics.PictureWidth = FActiveImage.Width;
+    FMetrics.PictureHeight = FActiveImage.Height;
+    FMetrics.ClientRect = frame.ClientRect;
+    FMetrics.LeftTop = frame.LeftTopPoint;
+    FMetrics.RightTop = frame.RightTopPoint;
+    FMetrics.LeftBottom = frame.LeftBottomPoint;
+    FMetrics.RightBottom = frame.RightBottomPoint;
+    FMetrics.LeftOffset = frame.LeftOffset;
+    FMetrics.TopOffset = frame.TopOffset;
+    FMetrics.WidthOffset = frame.WidthOffset;
+    FMetrics.HeightOffset = frame.HeightOffset;
+    FMetrics.FullStretch = frame.FullStretch;
+    FBorderRect = frame.BorderRect;
+    FHitTestEnable = frame.HitTestEnable;
+    FHitMetrics = LayerHitMetrics(frame.BorderRect, frame.ClientRect, frame.HitTestLeftTopPoint,
+                                  frame.HitTestRightTopPoint, frame.HitTestLeftBottomPoint,
+                                  frame.HitTestRightBottomPoint, frame.CaptionRect, frame.HitTestSize);
+    FSkinAlpha = ClampAlpha(frame.AlphaBlendValue);
+    FSkinInActiveAlpha = ClampAlpha(frame.InActiveAlphaBlendValue);
+    FActiveAlpha = FSkinAlpha;
+    FInActiveAlpha = FSkinInActiveAlpha;
+    FHasFrame = true;
+}
+
+TRect TbsFormLayerBorder::FormBounds() const {
+    RECT r{};
+    if (FOwnerWindow) GetWindowRect(FOwnerWindow, &r);
+    return TRect{r.left, r.top, r.right, r.bottom};
+}
+
+HWND TbsFormLayerBorder::Window(TbsLayerSide side) const {
+    return FWindows[side] ? FWindows[side]->Handle() : nullptr;
+}
+
+int TbsFormLayerBorder::CurrentAlpha() const { return FFade.Running() ? FFade.Current() : StateAlpha(); }
+
+void TbsFormLayerBorder::BuildPieces(int width, int height) {
+    const TPixelBuffer& source = UsesInactivePicture() ? FInActiveImage : FActiveImage;
+    const TPixelView picture = ViewOf(source);
+    const TbsLayerPieceSizes sizes = LayerPieceSizes(FMetrics, width, height);
+    const auto build = [&](TbsLayerSide side, int w, int h, const TSkinBlits& blits) {
+        TbsBitmap& piece = FPieces[side];
+        if (w <= 0 || h <= 0 || !piece.TrySetSize(w, h)) {
+            piece.SetSize(0, 0);
+            return;
+        }
+        for (int y = 0; y < h; ++y) std::fill(piece.ScanLine(y), piece.ScanLine(y) + w, 0u);
+        DrawSkinBlits(piece.View(), picture, blits);
+    };
+    build(lsTop, width, sizes.TopHeight, LayerTopPieceBlits(FMetrics, width, height));
+    build(lsBottom, width, sizes.BottomHeight, LayerBottomPieceBlits(FMetrics, width, height));
+    build(lsLeft, sizes.LeftWidth, sizes.SideHeight, LayerLeftPieceBlits(FMetrics, width, height));
+    build(lsRight, sizes.RightWidth, sizes.SideHeight, LayerRightPieceBlits(FMetrics, width, height));
+}
+
+void TbsFormLayerBorder::CreateWindows() {
+    const bool topMost = FOwnerWindow && (GetWindowLongPtrA(FOwnerWindow, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    for (int side = lsLeft; side <= lsBottom; ++side) {
+        FWindows[std::size_t(side)] =
+            std::make_unique<TbsFormLayerWindow>(*this, TbsLayerSide(side), !MouseZones(), topMost);
+    }
+}
+
+void TbsFormLayerBorder::PlaceWindows() {
+    const TbsLayerWindowPlaces places = LayerWindowPlaces(FMetrics, FLayerRect);
+    const TRect* rects[4] = {&places.Left, &places.Top, &places.Right, &places.Bottom};
+    for (int side = lsLeft; side <= lsBottom; ++side) {
+        HWND wnd = Window(TbsLayerSide(side));
+        if (!wnd) continue;
+        const TRect& r = *rects[side];
+        if (r.IsEmpty() || FPieces[std::size_t(side)].Empty()) {
+            ShowWindow(wnd, SW_HIDE);
+            continue;
+        }
+        SetWindowPos(wnd, nullptr, r.Left, r.Top, r.Width(), r.Height(),
+                     SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOREDRAW);
+    }
+}
+
+void TbsFormLayerBorder::DrawWindows(int alpha) {
+    for (int side = lsLeft; side <= lsBottom; ++side) {
+        HWND wnd = Window(TbsLayerSide(side));
+        const TbsBitmap& piece = FPieces[std::size_t(side)];
+        if (wnd && !piece.Empty()) UpdateLayerImage(piece, alpha, wnd);
+    }
+}
+
+void TbsFormLayerBorder::PlaceBelowForm() {
+    if (!FShown || !FOwnerWindow) return;
+    const bool topMost = (GetWindowLongPtrA(FOwnerWindow, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    for (int side = lsLeft; side <= lsBottom; ++side) {
+        HWND wnd = Window(TbsLayerSide(side));
+        if (!wnd || FPieces[std::size_t(side)].Empty()) continue;
+        // Just below the form: the form's own pixels stay on top of the
+        // border where the two overlap.
+        SetWindowPos(wnd, topMost ? HWND_TOPMOST : FOwnerWindow, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        if (topMost)
+            SetWindowPos(wnd, FOwnerWindow, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+void TbsFormLayerBorder::ShowLayer() {
+    if (!FHasFrame || !FOwnerWindow || !LayeredWindowsAvailable()) return;
+    if (FShown) HideLayer();
+    FLayerRect = LayerBorderRect(FMetrics, FormBounds(), FormBounds().Height());
+    if (FLayerRect.IsEmpty()) return;
+    BuildPieces(FLayerRect.Width(), FLayerRect.Height());
+    CreateWindows();
+    FShown = true;
+    PlaceWindows();
+    DrawWindows(CurrentAlpha());
+    PlaceBelowForm();
+}
+
+void TbsFormLayerBorder::HideLayer() {
+    FFade.Stop();
+    for (auto& window : FWindows) {
+        if (window && window->Handle()) ShowWindow(window->Handle(), SW_HIDE);
+        window.reset();
+    }
+    for (TbsBitmap& piece : FPieces) piece.SetSize(0, 0);
+    FShown = false;
+}
+
+void TbsFormLayerBorder::UpdateLayer() { SetLayerBounds(FormBounds()); }
+
+void TbsFormLayerBorder::SetLayerBounds(const TRect& formBounds) {
+    if (!FShown) return;
+    FLayerRect = LayerBorderRect(FMetrics, formBounds, formBounds.Height());
+    BuildPieces(FLayerRect.Width(), FLayerRect.Height());
+    PlaceWindows();
+    DrawWindows(CurrentAlpha());
+    PlaceBelowForm();
+}
+
+void TbsFormLayerBorder::MoveLayer(int left, int top) {
+    if (!FShown) return;
+    const TRect form = FormBounds();
+    const TRect moved{left, top, left + form.Width(), top + form.Height()};
+    const TRect next = LayerBorderRect(FMetrics, moved, moved.Height());
+    if (next.Width() != FLayerRect.Width() || next.Height() != FLayerRect.Height()) {
+        SetLayerBounds(moved);
+        return;
+    }
+    FLayerRect = next;
+    PlaceWindows();
+    // The layered update carries the position too: a window placed by
+    // SetWindowPos alone keeps its old image where it was on some systems.
+    DrawWindows(CurrentAlpha());
+}
+
+void TbsFormLayerBorder::SetLayerAlpha(int alpha, bool apply) {
+    alpha = ClampAlpha(alpha);
+    FActiveAlpha = int(std::lround(FSkinAlpha * alpha / 255.0));
+    FInActiveAlpha = int(std::lround(FSkinInActiveAlpha * alpha / 255.0));
+    if (apply && FShown && !FFade.Running()) DrawWindows(StateAlpha());
+}
+
+void TbsFormLayerBorder::SetLayerActive(bool active, bool apply) {
+    const bool pictureChanges = FShowActive != active && !FInActiveImage.Empty();
+    FShowActive = active;
+    if (!FShown) return;
+    if (pictureChanges) BuildPieces(FLayerRect.Width(), FLayerRect.Height());
+    if (apply && !FFade.Running()) {
+        PlaceWindows();
+        DrawWindows(StateAlpha());
+    }
+    if (apply) PlaceBelowForm();
+}
+
+void TbsFormLayerBorder::FadeIn() {
+    if (!FHasFrame) return;
+    if (!FShown) ShowLayer();
+    if (!FShown) return;
+    FFade.Start(StateAlpha());
+    DrawWindows(0);
+    HWND timerWindow = Window(lsTop) ? Window(lsTop) : Window(lsBottom);
+    if (!timerWindow || !SetTimer(timerWindow, tidLayerBorderFade, bsLayerFadeInterval, nullptr)) {
+        // No timer: show the border at once rather than leave it invisible.
+        FFade.Stop();
+        DrawWindows(StateAlpha());
+    }
+}
+
+void TbsFormLayerBorder::FadeStep() {
+    if (!FShown || !FFade.Running()) return;
+    DrawWindows(FFade.Tick());
+    if (FFade.Running()) return;
+    for (HWND wnd : {Window(lsTop), Window(lsBottom)})
+        if (wnd) KillTimer(wnd, tidLayerBorderFade);
+    // The fade ran towards the alpha of the state it started in.
+    DrawWindows(StateAlpha());
+}
+
+int TbsFormLayerBorder::HitTest(TbsLayerSide side, TPoint p) const {
+    const TbsBitmap& piece = FPieces[side];
+    const TRect form = FormBounds();
+    const bool sizing = CanResize ? CanResize() : false;
+    return LayerHitTest(FHitMetrics, side, p, piece.Width(), piece.Height(), form.Width(), sizing);
+}

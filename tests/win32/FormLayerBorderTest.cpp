@@ -1,0 +1,220 @@
+// The layered border around a skinned test form with the built-in skin:
+// the four strip windows, where they go and how they follow the form, the
+// strips' pixels against the layer picture, and the switches that remove
+// and bring back the border.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/Handles.h"
+#include "platform/portable/AppMessages.h"
+#include "skin/form/SkinForm.h"
+#include "skin/paint/portable/CompositionPixels.h"
+#include "tests/win32/SkinControlFixture.h"
+#include "tests/win32/WindowTestSupport.h"
+
+namespace {
+
+class FormLayerBorder : public TSkinControlFixture {
+protected:
+    void SetUp() override {
+        TSkinControlFixture::SetUp();
+        Form->SetText("Layer border test");
+        Form->SetClientWidth(775);
+        Form->SetClientHeight(306);
+        Frame = new TbsSkinForm(Form.get());  // the form owns it
+        LoadZevrak();
+        Frame->SetSkinData(Manager);
+        SetWindowPos(Wnd(), nullptr, 100, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    HWND Wnd() const { return Form->GetHandle(); }
+    TbsFormLayerBorder& Border() const { return Frame->LayerBorder(); }
+    void Show() {
+        ShowWindow(Wnd(), SW_SHOWNORMAL);
+        ASSERT_TRUE(PumpUntil([this] { return Border().Shown(); }, 5000));
+    }
+    TRect FormRect() const {
+        RECT r{};
+        GetWindowRect(Wnd(), &r);
+        return TRect{r.left, r.top, r.right, r.bottom};
+    }
+    static TRect WindowRectOf(HWND wnd) {
+        RECT r{};
+        GetWindowRect(wnd, &r);
+        return TRect{r.left, r.top, r.right, r.bottom};
+    }
+    // Every window of the border's class in the process.
+    static std::vector<HWND> LayerWindows() {
+        std::vector<HWND> found;
+        HWND wnd = nullptr;
+        while ((wnd = FindWindowExA(nullptr, wnd, bsFormLayerWindowClass, nullptr)) != nullptr) found.push_back(wnd);
+        return found;
+    }
+
+    TbsSkinForm* Frame = nullptr;  // owned by Form
+};
+
+TEST_F(FormLayerBorder, FourLayeredMouseTransparentWindowsSurroundTheShownForm) {
+    EXPECT_FALSE(Border().Shown()) << "nothing while the form is hidden";
+    EXPECT_TRUE(LayerWindows().empty());
+    Show();
+    const TRect form = FormRect();
+    ASSERT_EQ(form.Width(), 777);
+    ASSERT_EQ(form.Height(), 333);
+    EXPECT_EQ(Border().LayerRect(), (TRect{form.Left - 14, form.Top - 14, form.Right + 16, form.Bottom + 15}));
+    ASSERT_EQ(LayerWindows().size(), 4u);
+    const TRect top = WindowRectOf(Border().Window(lsTop)), bottom = WindowRectOf(Border().Window(lsBottom));
+    const TRect left = WindowRectOf(Border().Window(lsLeft)), right = WindowRectOf(Border().Window(lsRight));
+    EXPECT_EQ(top, (TRect{form.Left - 14, form.Top - 14, form.Right + 16, form.Top + 15}));
+    EXPECT_EQ(bottom, (TRect{form.Left - 14, form.Bottom + 15 - 24, form.Right + 16, form.Bottom + 15}));
+    EXPECT_EQ(left, (TRect{form.Left - 14, form.Top + 15, form.Left, form.Bottom + 15 - 24}));
+    EXPECT_EQ(right, (TRect{form.Right, form.Top + 15, form.Right + 16, form.Bottom + 15 - 24}));
+    for (HWND wnd : LayerWindows()) {
+        const LONG_PTR ex = GetWindowLongPtrA(wnd, GWL_EXSTYLE);
+        EXPECT_TRUE(ex & WS_EX_LAYERED);
+        EXPECT_TRUE(ex & WS_EX_TRANSPARENT) << "the built-in skin's border takes no mouse";
+        EXPECT_TRUE(ex & WS_EX_TOOLWINDOW);
+        EXPECT_TRUE(IsWindowVisible(wnd));
+        EXPECT_EQ(SendMessageA(wnd, WM_MOUSEACTIVATE, WPARAM(Wnd()), MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)),
+                  MA_NOACTIVATE);
+        EXPECT_EQ(SendMessageA(wnd, WM_NCHITTEST, 0, MAKELPARAM(form.Left - 5, form.Top + 100)), HTTRANSPARENT);
+    }
+}
+
+TEST_F(FormLayerBorder, StripsAreThePiecesOfTheLayerPicture) {
+    Show();
+    const TbsDataSkinLayerFrame& frame = Manager->GetSkin().FDefinition.LayerFrameData;
+    ASSERT_TRUE(frame.FActiveLayerImage);
+    const TPixelView picture = ViewOf(*frame.FActiveLayerImage);
+    const TRect layer = Border().LayerRect();
+    struct Side {
+        TbsLayerSide side;
+        TSkinBlits blits;
+    };
+    const TbsLayerBorderMetrics& m = Border().Metrics();
+    const Side sides[] = {{lsTop, LayerTopPieceBlits(m, layer.Width(), layer.Height())},
+                          {lsBottom, LayerBottomPieceBlits(m, layer.Width(), layer.Height())},
+                          {lsLeft, LayerLeftPieceBlits(m, layer.Width(), layer.Height())},
+                          {lsRight, LayerRightPieceBlits(m, layer.Width(), layer.Height())}};
+    for (const Side& s : sides) {
+        const TbsBitmap& piece = Border().Piece(s.side);
+        ASSERT_FALSE(piece.Empty()) << "side " << s.side;
+        TPixelBuffer expected(piece.Width(), piece.Height());
+        DrawSkinBlits(ViewOf(expected), picture, s.blits);
+        int wrong = 0;
+        for (int y = 0; y < piece.Height(); ++y)
+            for (int x = 0; x < piece.Width(); ++x)
+                if (*piece.PixelPtr(x, y) != expected.At(x, y) && wrong++ == 0)
+                    ADD_FAILURE() << "side " << s.side << " differs first at " << x << ", " << y;
+        EXPECT_EQ(wrong, 0) << "side " << s.side;
+    }
+    // The top-left corner is the picture's own corner, alpha and all.
+    EXPECT_EQ(*Border().Piece(lsTop).PixelPtr(3, 3), picture.At(3, 3));
+}
+
+TEST_F(FormLayerBorder, FollowsAMoveAResizeAndTheZOrder) {
+    Show();
+    SetWindowPos(Wnd(), nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(WindowRectOf(Border().Window(lsTop)).Left, 286);
+    EXPECT_EQ(WindowRectOf(Border().Window(lsTop)).Top, 186);
+    EXPECT_EQ(WindowRectOf(Border().Window(lsRight)).Left, 300 + 777);
+    SetWindowPos(Wnd(), nullptr, 0, 0, 600, 400, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const TRect form = FormRect();
+    EXPECT_EQ(Border().LayerRect().Width(), form.Width() + 30);
+    EXPECT_EQ(Border().LayerRect().Height(), form.Height() + 29);
+    EXPECT_EQ(Border().Piece(lsTop).Width(), form.Width() + 30);
+    EXPECT_EQ(WindowRectOf(Border().Window(lsLeft)).Height(), form.Height() + 29 - 29 - 24);
+    // Each strip window lies just below the form.
+    SetForegroundWindow(Wnd());
+    SetWindowPos(Wnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    for (HWND wnd : LayerWindows()) {
+        bool belowForm = false;
+        for (HWND w = GetWindow(wnd, GW_HWNDPREV); w; w = GetWindow(w, GW_HWNDPREV))
+            if (w == Wnd()) belowForm = true;
+        EXPECT_TRUE(belowForm) << "a strip window lies above the form";
+    }
+}
+
+TEST_F(FormLayerBorder, ActivationSwitchesTheState) {
+    Show();
+    SendMessageA(Wnd(), WM_ACTIVATE, WA_INACTIVE, 0);
+    EXPECT_FALSE(Border().ShowActive());
+    EXPECT_EQ(Border().CurrentAlpha(), 255) << "the built-in skin's inactive alpha";
+    SendMessageA(Wnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_TRUE(Border().ShowActive());
+    Frame->LayerBorderSetAlpha(128, true);
+    EXPECT_EQ(Border().ActiveAlpha(), 128);
+    EXPECT_EQ(Border().InActiveAlpha(), 128);
+}
+
+TEST_F(FormLayerBorder, HiddenWhileMaximisedMinimisedOrHiddenAndBackAfter) {
+    Show();
+    const TRect before = FormRect();
+    ShowWindow(Wnd(), SW_MAXIMIZE);
+    EXPECT_FALSE(Border().Shown()) << "a maximised form has no border";
+    ShowWindow(Wnd(), SW_RESTORE);
+    ASSERT_TRUE(Border().Shown());
+    EXPECT_EQ(Border().LayerRect().Left, FormRect().Left - 14);
+    EXPECT_EQ(FormRect(), before);
+    ShowWindow(Wnd(), SW_MINIMIZE);
+    EXPECT_FALSE(Border().Shown());
+    ShowWindow(Wnd(), SW_RESTORE);
+    EXPECT_TRUE(Border().Shown());
+    ShowWindow(Wnd(), SW_HIDE);
+    EXPECT_FALSE(Border().Shown());
+    EXPECT_TRUE(LayerWindows().empty());
+}
+
+TEST_F(FormLayerBorder, ShowLayeredBordersSuspendAndSkinChangesRemoveAndBringItBack) {
+    Show();
+    Manager->SetShowLayeredBorders(false);
+    PumpUntil([this] { return !Border().Shown(); }, 2000);
+    EXPECT_FALSE(Border().Shown());
+    Manager->SetShowLayeredBorders(true);
+    EXPECT_TRUE(PumpUntil([this] { return Border().Shown(); }, 2000));
+
+    SendMessageA(Wnd(), WM_SUSPENDLAYERBORDER, 0, 0);
+    EXPECT_FALSE(Border().Shown());
+    EXPECT_TRUE(Frame->LayerBorderSuspended());
+    ShowWindow(Wnd(), SW_HIDE);
+    ShowWindow(Wnd(), SW_SHOWNORMAL);
+    EXPECT_FALSE(Border().Shown()) << "suspended stays suspended";
+    SendMessageA(Wnd(), WM_RESUMELAYERBORDER, 0, 0);
+    ASSERT_TRUE(Border().Shown());
+    EXPECT_TRUE(Border().Fading());
+    EXPECT_EQ(Border().CurrentAlpha(), 0) << "fades in from transparent";
+    for (int i = 0; i < 20 && Border().Fading(); ++i) Border().FadeStep();
+    EXPECT_FALSE(Border().Fading());
+    EXPECT_EQ(Border().CurrentAlpha(), 255);
+
+    // A skin change takes the border down and puts it back.
+    LoadZevrak();
+    EXPECT_TRUE(PumpUntil([this] { return Border().Shown(); }, 2000));
+    EXPECT_EQ(LayerWindows().size(), 4u);
+}
+
+TEST_F(FormLayerBorder, ShowingAndHidingLeavesNoHandles) {
+    Show();
+    ShowWindow(Wnd(), SW_HIDE);
+    const long windows = LiveHandleCount(THandleKind::Window), bitmaps = LiveHandleCount(THandleKind::Bitmap),
+               dcs = LiveHandleCount(THandleKind::Dc);
+    // Showing a window waits for the display server's answer: a few rounds.
+    for (int i = 0; i < 4; ++i) {
+        ShowWindow(Wnd(), SW_SHOWNORMAL);
+        SetWindowPos(Wnd(), nullptr, 0, 0, 700 + i, 340 + i, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ShowWindow(Wnd(), SW_HIDE);
+    }
+    EXPECT_EQ(LiveHandleCount(THandleKind::Window), windows);
+    EXPECT_EQ(LiveHandleCount(THandleKind::Bitmap), bitmaps);
+    EXPECT_EQ(LiveHandleCount(THandleKind::Dc), dcs);
+}
+
+TEST_F(FormLayerBorder, AFormWithoutABorderOrASkinHasNone) {
+    Form->SetBorderStyle(TFormBorderStyle::bsNone);
+    ShowWindow(Wnd(), SW_SHOWNORMAL);
+    PumpFor(50);
+    EXPECT_FALSE(Border().Shown());
+    EXPECT_FALSE(Frame->LayerBorderUsed());
+}
+
+}  // namespace
