@@ -36,6 +36,9 @@ constexpr unsigned WM_RELEASECOMPONENTS = 0x8000 + 1;  // WM_APP + 1: private to
 // button (wParam: the command, TbsStdCommand) once the click's handlers
 // have returned.
 constexpr unsigned WM_FRAMECOMMAND = 0x8000 + 2;  // WM_APP + 2: private to the form's window
+// The skinned menu -> its own message window: run the chosen command now
+// that the menu windows are gone.
+constexpr unsigned WM_RUNMENUCOMMAND = 0x8000 + 3;  // WM_APP + 3
 
 // Queries and requests other windows may send (nothing in this system does).
 constexpr unsigned WM_QUERYSKINNEDFRAME = 45490;      // is the frame skinned

@@ -45,6 +45,7 @@ constexpr TTimerIdValue tidComboShowAnimation = 2;  // the list's alpha rising a
 constexpr TTimerIdValue tidMenuPointer = 1;
 constexpr TTimerIdValue tidMenuItemMorph = 2;
 constexpr TTimerIdValue tidMenuMarkerScroll = 3;
+constexpr TTimerIdValue tidMenuFadeIn = 4;  // the window's alpha rising as it shows
 
 // Form layer window: the border's fade-in runs on its top window.
 constexpr TTimerIdValue tidLayerBorderFade = 1;
@@ -80,6 +81,7 @@ inline constexpr TTimerIdEntry kTimerIdTable[] = {
     {"popup menu window", "tidMenuPointer", tidMenuPointer, false},
     {"popup menu window", "tidMenuItemMorph", tidMenuItemMorph, false},
     {"popup menu window", "tidMenuMarkerScroll", tidMenuMarkerScroll, false},
+    {"popup menu window", "tidMenuFadeIn", tidMenuFadeIn, false},
     {"form layer window", "tidLayerBorderFade", tidLayerBorderFade, false},
     {"skin edit", "tidEditHover", tidEditHover, true},
     {"timer component", "tidTimerComponent", tidTimerComponent, false},

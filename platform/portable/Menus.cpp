@@ -1,0 +1,85 @@
+#include "platform/portable/Menus.h"
+
+#include <algorithm>
+
+#include "platform/portable/Accelerator.h"
+
+std::string TMenuItem::DisplayCaption() const {
+    std::string text;
+    for (std::size_t i = 0; i < FCaption.size(); ++i) {
+        // "&&" draws one "&"; a single "&" marks the next character.
+        if (FCaption[i] == '&' && ++i >= FCaption.size()) break;
+        text += FCaption[i];
+    }
+    return text;
+}
+
+char TMenuItem::Accelerator() const { return AcceleratorOf(FCaption); }
+
+void TMenuItem::SetChecked(bool value) {
+    FChecked = value;
+    if (!value || !FRadioItem || !FParent) return;
+    for (const auto& sibling : FParent->FItems)
+        if (sibling.get() != this && sibling->FRadioItem && sibling->FGroupIndex == FGroupIndex)
+            sibling->FChecked = false;
+}
+
+TMenuItem* TMenuItem::Insert(int index, std::unique_ptr<TMenuItem> item) {
+    if (!item) return nullptr;
+    if (index < 0 || index > Count()) index = Count();
+    item->FParent = this;
+    TMenuItem* added = item.get();
+    FItems.insert(FItems.begin() + index, std::move(item));
+    return added;
+}
+
+TMenuItem* TMenuItem::Add(std::unique_ptr<TMenuItem> item) { return Insert(Count(), std::move(item)); }
+
+TMenuItem* TMenuItem::Add(std::string caption, std::string name) {
+    return Add(std::make_unique<TMenuItem>(std::move(caption), std::move(name)));
+}
+
+void TMenuItem::Delete(int index) {
+    if (index >= 0 && index < Count()) FItems.erase(FItems.begin() + index);
+}
+
+int TMenuItem::IndexOf(const TMenuItem* item) const {
+    for (int i = 0; i < Count(); ++i)
+        if (FItems[std::size_t(i)].get() == item) return i;
+    return -1;
+}
+
+TMenuItem* TMenuItem::Find(const std::string& name) const {
+    for (const auto& item : FItems)
+        if (item->FName == name) return item.get();
+    return nullptr;
+}
+
+std::vector<int> TMenuItem::ShownIndexes(int startIndex, bool reduceLines) const {
+    std::vector<int> shown;
+    for (int i = std::max(startIndex, 0); i < Count(); ++i) {
+        const TMenuItem& item = *FItems[std::size_t(i)];
+        if (!item.FVisible) continue;
+        if (reduceLines && item.IsSeparator() && (shown.empty() || Items(shown.back())->IsSeparator())) continue;
+        shown.push_back(i);
+    }
+    if (reduceLines && !shown.empty() && Items(shown.back())->IsSeparator()) shown.pop_back();
+    return shown;
+}
+
+int TMenuItem::IndexOfAccelerator(char ch) const {
+    for (int i = 0; i < Count(); ++i) {
+        const TMenuItem& item = *FItems[std::size_t(i)];
+        if (item.FVisible && !item.IsSeparator() && IsAccelerator(ch, item.FCaption)) return i;
+    }
+    return -1;
+}
+
+void TMenuItem::Update() {
+    if (Action && Action->OnUpdate) Action->OnUpdate(*this);
+}
+
+void TMenuItem::Click() {
+    if (Action && Action->OnExecute) Action->OnExecute(*this);
+    else if (OnClick) OnClick(*this);
+}
