@@ -67,6 +67,7 @@ TbsSkinForm::TbsSkinForm(TComponent* AOwner) : TComponent(AOwner), FOwnerForm(Re
     SetFont(FDefMenuItemFont, "Tahoma", 13, 0, clWindowText);
     if (LayeredWindowsAvailable()) FGlowLayer = std::make_unique<TbsLayerManager>();
     FLayerBorder = std::make_unique<TbsFormLayerBorder>();
+    FSkinMenu = std::make_unique<TbsSkinMenu>(nullptr);
     FLayerBorder->CanResize = [this] { return Resizable() && !FRolledUp && !FormMinimized(); };
     FHook = std::make_unique<THook>(*this, *FOwnerForm);
     // The frame's own buttons replace the form's.
@@ -77,6 +78,7 @@ TbsSkinForm::TbsSkinForm(TComponent* AOwner) : TComponent(AOwner), FOwnerForm(Re
 }
 
 TbsSkinForm::~TbsSkinForm() {
+    FSkinMenu.reset();
     FObjects.clear();
     FGlowLayer.reset();
     FLayerBorder.reset();
@@ -140,7 +142,10 @@ void TbsSkinForm::Loaded() {
 
 void TbsSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
     TComponent::Notification(AComponent, Operation);
-    if (Operation == TOperation::opRemove && AComponent == FSkinData) {
+    if (Operation != TOperation::opRemove) return;
+    if ((AComponent == FSkinData || AComponent == FMenusSkinData) && FSkinMenu) FSkinMenu->CloseAll();
+    if (AComponent == FMenusSkinData) FMenusSkinData = nullptr;
+    if (AComponent == FSkinData) {
         FSkinData = nullptr;
         if (!IsDestroying()) ChangeSkinData();
     }
@@ -261,6 +266,7 @@ void TbsSkinForm::OnSkinChangeBegin(WPARAM wParam) {
     if (FOwnerForm->HandleAllocated())
         for (UINT_PTR id : {tidFormMouseOut, tidFormCaptionMorph, tidFormCaptionAnimation}) FOwnerForm->StopTimer(id);
     if (FGlowLayer) FGlowLayer->Hide();
+    FSkinMenu->CloseAll();  // its windows read the skin being replaced
     LayerBorderHide();
     FreeObjects();
     if (OnBeforeChangeSkinData) OnBeforeChangeSkinData(this);
@@ -477,8 +483,23 @@ LRESULT TbsSkinForm::FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             const LRESULT r = CallOld(msg, wParam, lParam);
             OnActivate();
             LayerBorderActivate(LOWORD(wParam) != WA_INACTIVE);
+            if (LOWORD(wParam) == WA_INACTIVE) FSkinMenu->CloseAll();
             return r;
         }
+        case WM_SYSCOMMAND:
+            if (!FSkinnable) break;
+            return OnSysCommand(wParam, lParam);
+        case WM_SKINMENUCLOSED:
+            OnSkinMenuClosed();
+            return 0;
+        case WM_MOVING:
+            // A maximised form stays where it is.
+            if (FSkinnable && FormMaximized()) {
+                RECT* rc = reinterpret_cast<RECT*>(lParam);
+                GetWindowRect(FOwnerForm->WindowHandle(), rc);
+                return TRUE;
+            }
+            break;
         case WM_WINDOWPOSCHANGED: {
             const LRESULT r = CallOld(msg, wParam, lParam);
             if (FOwnerForm->HandleAllocated()) LayerBorderWindowPosChanged(*reinterpret_cast<const WINDOWPOS*>(lParam));
@@ -504,6 +525,23 @@ LRESULT TbsSkinForm::FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
             info->ptMinTrackSize = POINT{GetMinFormWidth(), GetMinFormHeight()};
             info->ptMaxTrackSize = POINT{GetMaxFormWidth(), GetMaxFormHeight()};
+            // Maximised: the work area (the whole monitor with
+            // MaximizeOnFullScreen), one pixel in on every side when the
+            // work area is the whole primary monitor, so that a task bar
+            // that hides itself can still be reached.
+            TRect area = GetMonitorWorkArea(FOwnerForm->WindowHandle(), !FMaximizeOnFullScreen);
+            const TRect monitor = GetMonitorWorkArea(FOwnerForm->WindowHandle(), false);
+            if (!FMaximizeOnFullScreen && area == monitor && area.Left == 0 && area.Top == 0)
+                area = TRect{area.Left + 1, area.Top + 1, area.Right - 1, area.Bottom - 1};
+            RECT mon{};
+            if (HMONITOR m = MonitorFromWindow(FOwnerForm->WindowHandle(), MONITOR_DEFAULTTONEAREST)) {
+                MONITORINFO mi{};
+                mi.cbSize = sizeof(mi);
+                if (GetMonitorInfoA(m, &mi)) mon = mi.rcMonitor;
+            }
+            // The maximised position is relative to the monitor.
+            info->ptMaxPosition = POINT{area.Left - mon.left, area.Top - mon.top};
+            info->ptMaxSize = POINT{area.Width(), area.Height()};
             break;
         }
         case WM_SIZE:
@@ -1024,10 +1062,7 @@ LRESULT TbsSkinForm::OnNcMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
                 if (msg == WM_NCLBUTTONDBLCLK && FActiveObject != -1) FObjects[std::size_t(FActiveObject)]->DblClick();
             }
             if (wParam == HTCAPTION && msg == WM_NCRBUTTONDOWN && !FDisableSystemMenu) ShowSystemMenu(CursorPos());
-            if (wParam == HTCAPTION && msg == WM_NCLBUTTONDBLCLK) {
-                if (FBorderIcons & bsbiMaximize) CommandMaximize();
-                else if (FBorderIcons & bsbiRollUp) CommandRollUp();
-            }
+            if (wParam == HTCAPTION && msg == WM_NCLBUTTONDBLCLK) CaptionDoubleClick();
             break;
         }
         case WM_NCLBUTTONUP:

@@ -17,19 +17,16 @@
 // reach the default handling with the caption style on, and WM_NCPAINT is
 // answered here.
 //
-// What the later window behaviours fill in is reached through the virtual
-// hooks CommandMaximize, CommandRollUp, CommandMinimizeToTray and
-// ShowSystemMenu (they do nothing yet); close and minimise work. The
-// commands of the caption buttons are posted (WM_FRAMECOMMAND) and run after
-// the click's handlers have returned.
+// The caption buttons close, minimise, maximise and roll the form up; the
+// system menu opens on a right press on the caption, on the system-menu
+// button and on Alt+Space, shown by the form's skinned menu. The commands of
+// the caption buttons are posted (WM_FRAMECOMMAND) and run after the click's
+// handlers have returned; the menu's commands run after the menu is gone.
 //
-// Stored and not yet acted on: AlphaBlend, AlphaBlendValue,
-// MenusAlphaBlendValue, Magnetic, MagneticSize, UseSkinFontInMenu,
-// UseSkinSizeInMenu, UseDefaultSysMenu, ClientInActiveEffect(Type),
-// DefMenuItemFont, DefMenuItemHeight, MaximizeOnFullScreen beyond the
-// maximum size, and WindowState beyond normal and minimised: they belong to
-// the window behaviours, the layered border and the menus. There are no
-// MDI forms in this program, so the frame has no MDI handling.
+// Stored and not yet acted on: AlphaBlend, AlphaBlendValue, Magnetic,
+// MagneticSize, UseDefaultSysMenu (there is no user system menu),
+// ClientInActiveEffect(Type). There are no MDI forms in this program, so
+// the frame has no MDI handling.
 #pragma once
 
 // Types.h comes first: windows.h defines colour macros with the names of its functions.
@@ -51,6 +48,8 @@
 #include "skin/form/FormLayerBorder.h"
 #include "skin/form/SkinFormObjects.h"
 #include "skin/form/portable/FrameGeometry.h"
+#include "skin/form/portable/SystemMenuModel.h"
+#include "skin/menus/SkinMenu.h"
 #include "skin/paint/LayerWindow.h"
 #include "skin/paint/TbsBitmap.h"
 #include "skin/paint/portable/EffectPixelsRgb.h"
@@ -237,15 +236,46 @@ public:
     TbsFormLayerBorder& LayerBorder() const { return *FLayerBorder; }
     bool LayerBorderSuspended() const { return FLayerSuspended; }
 
-    // ---- what the window behaviours fill in later (do nothing yet) ----
-    virtual void CommandMaximize() {}
-    virtual void CommandRollUp() {}
+    // ---- window commands (SkinFormState.cpp) ----
+    // Maximises a normal form, restores a maximised one.
+    virtual void CommandMaximize();
+    // Rolls the form up to its caption, or down again.
+    virtual void CommandRollUp();
+    // Nothing without a tray icon (this program has none).
     virtual void CommandMinimizeToTray() {}
-    // Opens the system menu at a screen point.
-    virtual void ShowSystemMenu(TPoint screen) { (void)screen; }
     // Closes the form (WM_CLOSE), minimises or restores it.
     virtual void CommandClose();
     virtual void CommandMinimize();
+    // Rolled up to the caption (ignored without the roll-up icon and while
+    // minimised); unrolling gives back ClientHeight, or the height before.
+    void SetRolledUp(bool value);
+    bool GetRolledUp() const { return FRolledUp; }
+    // A left double click on the caption: restore a minimised or maximised
+    // resizable form, maximise a resizable one that may, else roll up or down.
+    void CaptionDoubleClick();
+    TNotifyEvent OnMinimize, OnMaximize, OnRestore, OnChangeRollUpState;
+
+    // ---- the system menu (SkinFormSysMenu.cpp) ----
+    // Opens the system menu at a screen point (a right press on the
+    // caption), or below a screen rectangle (the system-menu button, and
+    // Alt+Space). Never with DisableSystemMenu.
+    virtual void ShowSystemMenu(TPoint screen);
+    void ShowSystemMenuAt(const TRect& below);
+    // The skinned menu that shows the form's menus, and the items of the
+    // system menu as last built.
+    TbsSkinMenu& SkinMenu() const { return *FSkinMenu; }
+    TMenuItem& SystemMenuItems() { return FSystemMenuItems; }
+    // The skin the menus use: MenusSkinData when set, else SkinData.
+    TbsSkinData* GetMenusSkinData() const { return FMenusSkinData; }
+    void SetMenusSkinData(TbsSkinData* value);
+    bool GetMenusAlphaBlend() const { return FMenusAlphaBlend; }
+    void SetMenusAlphaBlend(bool value) { FMenusAlphaBlend = value; }
+    bool GetMenusAlphaBlendAnimation() const { return FMenusAlphaBlendAnimation; }
+    void SetMenusAlphaBlendAnimation(bool value) { FMenusAlphaBlendAnimation = value; }
+    int GetMaxMenuItemsInWindow() const { return FMaxMenuItemsInWindow; }
+    void SetMaxMenuItemsInWindow(int value) { FMaxMenuItemsInWindow = value; }
+    // Runs a command of the system menu (the menu has closed by then).
+    void RunSystemMenuCommand(TbsSysMenuAction action);
 
 protected:
     // Every message of the form's window comes here first.
@@ -282,6 +312,13 @@ private:
     bool Resizable() const;
     void ApplyHookedFrame();
     void ResizeToClient(int width, int height);
+
+    // ---- system menu (SkinFormSysMenu.cpp) ----
+    void BuildSystemMenu();
+    // Alt+Space: below the first enabled system-menu button.
+    void ShowSystemMenuFromKeyboard();
+    void OnSkinMenuClosed();
+    LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
 
     // ---- the layered border following the form (SkinFormLayer.cpp) ----
     void LayerBorderWindowPosChanged(const WINDOWPOS& pos);
@@ -343,6 +380,12 @@ private:
 
     std::unique_ptr<TbsLayerManager> FGlowLayer;
     std::unique_ptr<TbsFormLayerBorder> FLayerBorder;
+    std::unique_ptr<TbsSkinMenu> FSkinMenu;
+    TMenuItem FSystemMenuItems;
+    TbsSkinData* FMenusSkinData = nullptr;  // not owned
+    bool FMenusAlphaBlend = false, FMenusAlphaBlendAnimation = false;
+    int FMaxMenuItemsInWindow = 0;
+    int FRollUpHeight = 0;  // the height before rolling up
     bool FLayerSuspended = false;
     bool FTransitionsOff = false;  // switched off for the border (composition only)
 };

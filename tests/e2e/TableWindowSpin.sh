@@ -8,7 +8,11 @@
 #     show in the result box, see the balance, the status and the gauge
 #     change on the screen;
 #  3. close it with the close button and expect the program to end;
-#  4. start it again and close it with Alt+F4.
+#  4. start it again and close it with Alt+F4;
+#  5. start it again: Alt+Space shows the skinned system menu below the
+#     system-menu button, Roll Up from it rolls the window to its caption,
+#     a caption double click brings it back, and Close from the menu of a
+#     right click on the caption ends the program.
 # Fails when the window never appears, the program dies, a step changes
 # nothing on the screen, or the program does not end after a close.
 set -euo pipefail
@@ -157,4 +161,32 @@ start_game
 xdotool mousemove $((X + 300)) $((Y + 100)) click 1
 xdotool key alt+F4
 expect_end "Alt+F4"
+
+wait_height() {  # height, what: waits for the window to take that height
+  for _ in $(seq 1 100); do
+    eval "$(xdotool getwindowgeometry --shell "$wid")"
+    [ "$HEIGHT" = "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "$2: the window is ${HEIGHT} high, not $1"
+}
+# The system menu. The pointer stays on the caption: without a window
+# manager the keys go to the window under the pointer, and the rolled-up
+# window is only its caption.
+start_game
+xdotool mousemove $((X + 300)) $((Y + 12)) click 1
+sleep 0.3
+shot "$work/plain.png"
+xdotool key alt+space
+sleep 0.5
+shot "$work/menu.png"
+differ "$work/plain.png" "$work/menu.png" "90x60+2+0" || fail "Alt+Space showed no menu below the system-menu button"
+xdotool key Down Return
+wait_height 27 "Roll Up from the system menu"
+xdotool click --repeat 2 --delay 80 1
+wait_height 333 "a double click on the rolled-up caption"
+xdotool click 3
+sleep 0.5
+xdotool key Up Return
+expect_end "Close from the system menu"
 echo "TableWindowSpin: passed"

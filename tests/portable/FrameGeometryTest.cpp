@@ -3,6 +3,7 @@
 // strips, any point at all), the size limits, the plain frame and the
 // placement of the caption objects.
 #include "skin/form/portable/FrameGeometry.h"
+#include "skin/form/portable/SystemMenuModel.h"
 
 #include <gtest/gtest.h>
 
@@ -315,6 +316,45 @@ TEST(FrameGeometry, BackgroundTilesCoverTheAreaAndNothingForZero) {
                                     BackgroundTiles(10, 9, 0, 3), BackgroundTiles(10, 9, 4, -1)}) {
         EXPECT_EQ(empty.Columns * empty.Rows, 0);
     }
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<std::string> NamesOf(const std::vector<TbsSysMenuEntry>& entries) {
+    std::vector<std::string> names;
+    for (const TbsSysMenuEntry& e : entries) names.push_back(e.Name);
+    return names;
+}
+
+TEST(SystemMenuModel, ItemsFollowTheBorderIconsAndTheWindowState) {
+    struct Row {
+        const char* name;
+        TbsSysMenuState state;
+        std::vector<std::string> items;
+    };
+    const TbsBorderIcons table = bsbiSystemMenu | bsbiMinimize | bsbiRollUp;
+    const TbsBorderIcons all = table | bsbiMaximize | bsbiMinimizeToTray;
+    const Row rows[] = {
+        {"table window", {table, false, false, false, false}, {"BSF_MINITEM", "BSF_ROLLUP", "-", "BSF_CLOSE"}},
+        {"rolled up: Restore replaces Roll Up", {table, false, false, true, false},
+         {"BSF_MINITEM", "BSF_RESTORE", "-", "BSF_CLOSE"}},
+        {"minimised", {table, true, false, false, false}, {"BSF_RESTORE", "-", "BSF_CLOSE"}},
+        {"everything", {all, false, false, false, false},
+         {"BSF_MINITEM", "BSF_MAXITEM", "BSF_ROLLUP", "BSF_MINTOTRAY", "-", "BSF_CLOSE"}},
+        {"maximised", {all, false, true, false, false},
+         {"BSF_MINITEM", "BSF_RESTORE", "BSF_ROLLUP", "BSF_MINTOTRAY", "-", "BSF_CLOSE"}},
+        {"no icons: only Close, no separator", {0, false, false, false, false}, {"BSF_CLOSE"}},
+    };
+    for (const Row& r : rows) EXPECT_EQ(NamesOf(DefaultSystemMenu(r.state)), r.items) << r.name;
+    const auto rolled = DefaultSystemMenu({table, false, false, true, false});
+    EXPECT_EQ(rolled[1].Action, bssmUnroll);
+    EXPECT_EQ(DefaultSystemMenu({table, true, false, true, false})[0].Action, bssmRestore)
+        << "a minimised rolled-up window is restored, not unrolled";
+    EXPECT_EQ(rolled.back().ShortCut, "Alt+F4");
+    EXPECT_EQ(rolled.back().Caption, "&Close");
+    EXPECT_EQ(rolled.back().Key, "MI_CLOSECAPTION");
 }
 
 }  // namespace

@@ -1,0 +1,115 @@
+// The skinned form's system menu: built afresh from the form's state each
+// time it opens, shown by the form's skinned menu at the cursor, below the
+// system-menu button, or on Alt+Space, and its commands.
+#include "skin/form/SkinForm.h"
+
+#include "platform/SystemHooks.h"
+#include "platform/portable/AppMessages.h"
+#include "platform/portable/ShortCuts.h"
+#include "skin/data/portable/ResourceStrData.h"
+
+void TbsSkinForm::SetMenusSkinData(TbsSkinData* value) {
+    if (FMenusSkinData == value) return;
+    if (FMenusSkinData) RemoveFreeNotification(FMenusSkinData);
+    FMenusSkinData = value;
+    if (FMenusSkinData) FreeNotification(FMenusSkinData);
+}
+
+void TbsSkinForm::BuildSystemMenu() {
+    TbsSysMenuState state;
+    state.Icons = FBorderIcons;
+    state.Minimized = FormMinimized();
+    state.Maximized = FormMaximized();
+    state.RolledUp = FRolledUp;
+    const TbsResourceStrData* strings = FSkinData ? FSkinData->GetResourceStrData() : nullptr;
+    FSystemMenuItems.Clear();
+    for (const TbsSysMenuEntry& entry : DefaultSystemMenu(state)) {
+        std::string caption = entry.Caption;
+        if (strings && !entry.Key.empty()) {
+            std::string text = strings->GetResStr(entry.Key);
+            if (!text.empty()) caption = std::move(text);
+        }
+        TMenuItem* item = FSystemMenuItems.Add(caption, entry.Name);
+        if (!entry.ShortCut.empty()) item->SetShortCut(TextToShortCut(entry.ShortCut));
+        const TbsSysMenuAction action = entry.Action;
+        if (action != bssmNone) item->OnClick = [this, action](TMenuItem&) { RunSystemMenuCommand(action); };
+    }
+}
+
+void TbsSkinForm::ShowSystemMenu(TPoint screen) { ShowSystemMenuAt(TRect{screen.X, screen.Y, screen.X, screen.Y}); }
+
+void TbsSkinForm::ShowSystemMenuAt(const TRect& below) {
+    if (FDisableSystemMenu || !FOwnerForm->HandleAllocated()) return;
+    HWND wnd = FOwnerForm->WindowHandle();
+    // The press that asked for the menu must not keep the mouse: the menu's
+    // windows take the clicks from here on.
+    if (GetCapture() == wnd) ReleaseCapture();
+    FMouseCaptureObject = -1;
+    BuildSystemMenu();
+    TbsSkinMenu& menu = *FSkinMenu;
+    menu.UseSkinFont = FUseSkinFontInMenu;
+    menu.UseSkinSize = FUseSkinSizeInMenu;
+    menu.AlphaBlend = FMenusAlphaBlend;
+    menu.AlphaBlendValue = FMenusAlphaBlendValue;
+    menu.AlphaBlendAnimation = FMenusAlphaBlendAnimation;
+    menu.MaxMenuItemsInWindow = FMaxMenuItemsInWindow;
+    menu.DefaultItemHeight = FDefMenuItemHeight;
+    menu.DefaultItemFont().Assign(FDefMenuItemFont);
+    menu.Popup(wnd, FMenusSkinData ? FMenusSkinData : FSkinData, false, FSystemMenuItems, below, 0);
+}
+
+void TbsSkinForm::ShowSystemMenuFromKeyboard() {
+    if (FDisableSystemMenu || !FOwnerForm->HandleAllocated()) return;
+    for (const auto& object : FObjects) {
+        const auto* button = dynamic_cast<const TbsSkinStdButtonObject*>(object.get());
+        if (!button || button->Command != cmSysMenu || !button->Enabled) continue;
+        RECT rc{};
+        GetWindowRect(FOwnerForm->WindowHandle(), &rc);
+        ShowSystemMenuAt(OffsetRect(button->ObjectRect, rc.left, rc.top));
+        return;
+    }
+}
+
+void TbsSkinForm::OnSkinMenuClosed() {
+    // The button that dropped the menu down comes back up.
+    for (const auto& object : FObjects) {
+        auto* button = dynamic_cast<TbsSkinButtonObject*>(object.get());
+        if (!button || !button->FPressed) continue;
+        button->FPressed = false;
+        RedrawObject(*button);
+    }
+    if (FGlowLayer) FGlowLayer->Hide();
+}
+
+LRESULT TbsSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam) {
+    switch (wParam & 0xFFF0) {
+        case SC_KEYMENU:
+            // The system's own menu never shows over the skinned caption:
+            // Alt+Space opens the skinned one, other menu keys close it.
+            if (lParam == ' ') ShowSystemMenuFromKeyboard();
+            else FSkinMenu->CloseAll();
+            return 0;
+        case SC_RESTORE:
+            if (OnRestore) OnRestore(this);
+            break;
+        default:
+            break;
+    }
+    return CallOld(WM_SYSCOMMAND, wParam, lParam);
+}
+
+void TbsSkinForm::RunSystemMenuCommand(TbsSysMenuAction action) {
+    switch (action) {
+        case bssmMinimize: CommandMinimize(); break;
+        case bssmMaximize: CommandMaximize(); break;
+        case bssmRestore:
+            if (FormMinimized()) CommandMinimize();
+            else if (FormMaximized()) CommandMaximize();
+            break;
+        case bssmUnroll: SetRolledUp(false); break;
+        case bssmRollUp: SetRolledUp(true); break;
+        case bssmMinimizeToTray: CommandMinimizeToTray(); break;
+        case bssmClose: CommandClose(); break;
+        case bssmNone: break;
+    }
+}

@@ -1,0 +1,263 @@
+// The skinned popup menu on a skinned test form with the built-in skin: the
+// system menu the frame builds, opening on the caption, keys and pointer
+// (the pointer, the clock and the timers are driven by the test), the open
+// delay of a sub-menu, commands that run after the menu has gone, and
+// handle counts over many openings.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/Handles.h"
+#include "platform/SystemHooks.h"
+#include "platform/portable/AppMessages.h"
+#include "skin/form/SkinForm.h"
+#include "tests/win32/SkinControlFixture.h"
+#include "tests/win32/WindowTestSupport.h"
+
+namespace {
+
+class SkinMenu : public TSkinControlFixture {
+protected:
+    void SetUp() override {
+        TSkinControlFixture::SetUp();
+        Form->SetText("Menu test");
+        Form->SetClientWidth(775);
+        Form->SetClientHeight(306);
+        Frame = new TbsSkinForm(Form.get());  // the form owns it
+        Frame->SetBorderIcons(bsbiSystemMenu | bsbiMinimize | bsbiRollUp);
+        LoadZevrak();
+        Frame->SetSkinData(Manager);
+        SetWindowPos(Wnd(), nullptr, 100, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ShowWindow(Wnd(), SW_SHOWNORMAL);
+        Hooks = std::make_unique<TSystemHooksOverride>(TSystemHooks{[this] { return Pointer; }, nullptr,
+                                                                    [this] { return Clock; }});
+    }
+    void TearDown() override {
+        Hooks.reset();
+        TSkinControlFixture::TearDown();
+    }
+    HWND Wnd() const { return Form->GetHandle(); }
+    TbsSkinMenu& Menu() const { return Frame->SkinMenu(); }
+    // A key as the application's loop delivers it to the focused window.
+    void Key(WORD key) {
+        MSG msg{};
+        msg.hwnd = Wnd();
+        msg.message = WM_KEYDOWN;
+        msg.wParam = key;
+        bool handled = false;
+        if (Application().OnMessage) Application().OnMessage(msg, handled);
+        EXPECT_TRUE(handled) << "the open menu takes the key " << key;
+    }
+    std::vector<std::string> Captions(int level) const {
+        std::vector<std::string> out;
+        TbsSkinPopupWindow& w = Menu().Window(level);
+        for (int i = 0; i < w.EntryCount(); ++i) out.push_back(w.Entry(i).MenuItem->GetName());
+        return out;
+    }
+    // Points the injected pointer at an entry's centre and lets the poll see it.
+    void PointAt(TbsSkinPopupWindow& w, int entry) {
+        RECT rc{};
+        GetWindowRect(w.WindowHandle(), &rc);
+        const TRect& r = w.Entry(entry).ObjectRect;
+        Pointer = TPoint{rc.left + (r.Left + r.Right) / 2, rc.top + (r.Top + r.Bottom) / 2};
+        w.HoverAt(TPoint{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2});
+    }
+
+    TbsSkinForm* Frame = nullptr;  // owned by Form
+    TPoint Pointer{5, 5};
+    DWORD Clock = 1000;
+    std::unique_ptr<TSystemHooksOverride> Hooks;
+};
+
+TEST_F(SkinMenu, SystemMenuOfTheTableWindowHasNoMaximizeAndOpensWithTheFirstItemSelected) {
+    Frame->ShowSystemMenu(TPoint{300, 100});
+    ASSERT_TRUE(Menu().GetMenuOpen());
+    ASSERT_EQ(Menu().WindowCount(), 1);
+    EXPECT_EQ(Captions(0), (std::vector<std::string>{"BSF_MINITEM", "BSF_ROLLUP", "-", "BSF_CLOSE"}));
+    TbsSkinPopupWindow& w = Menu().Window(0);
+    EXPECT_EQ(w.SelectedEntry(), 0);
+    EXPECT_TRUE(w.Skinned()) << "drawn from the skin's popup frame";
+    EXPECT_TRUE(w.EntriesSkinned());
+    EXPECT_EQ(w.Entry(3).MenuItem->ShortCutText(), "Alt+F4");
+    RECT rc{};
+    GetWindowRect(w.WindowHandle(), &rc);
+    EXPECT_EQ(rc.left, 300);
+    EXPECT_EQ(rc.top, 100) << "opens below the point";
+    EXPECT_TRUE(GetWindowLongPtrA(w.WindowHandle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(IsWindowVisible(w.WindowHandle()));
+    // Down skips the separator; Up from the first wraps to Close.
+    Key(VK_DOWN);
+    EXPECT_EQ(w.SelectedEntry(), 1);
+    Key(VK_DOWN);
+    EXPECT_EQ(w.SelectedEntry(), 3);
+    Key(VK_DOWN);
+    EXPECT_EQ(w.SelectedEntry(), 0);
+    Key(VK_UP);
+    EXPECT_EQ(w.SelectedEntry(), 3);
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(Menu().GetMenuOpen());
+    EXPECT_FALSE(Application().OnMessage) << "the key filter goes with the menu";
+}
+
+TEST_F(SkinMenu, RollUpFromTheMenuRunsAfterTheMenuHasGoneAndRestoreReplacesIt) {
+    Frame->ShowSystemMenu(TPoint{300, 100});
+    Key(VK_DOWN);
+    Key(VK_RETURN);
+    EXPECT_FALSE(Menu().GetMenuOpen()) << "closed first";
+    EXPECT_FALSE(Frame->GetRolledUp()) << "the command waits for the handler to return";
+    ASSERT_TRUE(PumpUntil([this] { return Frame->GetRolledUp(); }, 2000));
+    RECT rc{};
+    GetWindowRect(Wnd(), &rc);
+    EXPECT_EQ(rc.bottom - rc.top, 27) << "rolled up to the caption";
+    Frame->ShowSystemMenu(TPoint{300, 100});
+    EXPECT_EQ(Captions(0), (std::vector<std::string>{"BSF_MINITEM", "BSF_RESTORE", "-", "BSF_CLOSE"}));
+    Key(VK_DOWN);
+    Key(VK_RETURN);
+    ASSERT_TRUE(PumpUntil([this] { return !Frame->GetRolledUp(); }, 2000));
+    GetWindowRect(Wnd(), &rc);
+    EXPECT_EQ(rc.bottom - rc.top, 333);
+}
+
+TEST_F(SkinMenu, CaptionDoubleClickRollsUpAndDown) {
+    RECT rc{};
+    GetWindowRect(Wnd(), &rc);
+    SendMessageA(Wnd(), WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(rc.left + 300, rc.top + 12));
+    GetWindowRect(Wnd(), &rc);
+    EXPECT_EQ(rc.bottom - rc.top, 27);
+    const LRESULT hit = SendMessageA(Wnd(), WM_NCHITTEST, 0, MAKELPARAM(rc.left + 300, rc.bottom - 1));
+    EXPECT_TRUE(hit == HTCAPTION || hit == 19) << "the rolled-up window is all caption: " << hit;
+    SendMessageA(Wnd(), WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(rc.left + 300, rc.top + 12));
+    GetWindowRect(Wnd(), &rc);
+    EXPECT_EQ(rc.bottom - rc.top, 333);
+}
+
+TEST_F(SkinMenu, AltSpaceOpensBelowTheSystemMenuButtonAndDisableSystemMenuStopsIt) {
+    SendMessageA(Wnd(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+    ASSERT_TRUE(Menu().GetMenuOpen());
+    RECT form{}, menu{};
+    GetWindowRect(Wnd(), &form);
+    GetWindowRect(Menu().Window(0).WindowHandle(), &menu);
+    const TbsActiveSkinObject* button = Frame->FindObject("sysmenubutton");
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(menu.left, form.left + button->ObjectRect.Left);
+    EXPECT_EQ(menu.top, form.top + button->ObjectRect.Bottom);
+    // Other menu keys close it and never show the system's own menu.
+    SendMessageA(Wnd(), WM_SYSCOMMAND, SC_KEYMENU, 0);
+    EXPECT_FALSE(Menu().GetMenuOpen());
+    Frame->SetDisableSystemMenu(true);
+    SendMessageA(Wnd(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+    Frame->ShowSystemMenu(TPoint{300, 100});
+    EXPECT_FALSE(Menu().GetMenuOpen());
+}
+
+TEST_F(SkinMenu, CloseFromTheMenuFreesTheFormSafelyAfterTheMenuHasGone) {
+    bool closed = false;
+    Form->SetOnClose([&closed](TComponent*, TCloseAction& action) {
+        closed = true;
+        action = TCloseAction::caFree;
+    });
+    Frame->ShowSystemMenu(TPoint{300, 100});
+    Key(VK_UP);  // Close
+    Key(VK_RETURN);
+    EXPECT_FALSE(closed);
+    TForm* form = Form.release();  // the close frees it
+    (void)form;
+    ASSERT_TRUE(PumpUntil([&closed] { return closed; }, 2000));
+    PumpFor(50);
+}
+
+TEST_F(SkinMenu, SubMenuOpensAfterTheDelayOrAtOnceByKeyButNotWhenReachedByArrows) {
+    TMenuItem root;
+    root.Add("&Plain", "plain");
+    TMenuItem* more = root.Add("&More", "more");
+    more->Add("&Inner", "inner");
+    more->Add("&Deeper", "deeper")->Add("&Deepest", "deepest");
+    root.Add("&Off", "off")->SetEnabled(false);
+    Menu().Popup(Wnd(), Manager, false, root, TRect{200, 200, 200, 200});
+    TbsSkinPopupWindow& w = Menu().Window(0);
+    // Reached by Down: selected, no sub-menu, no delay.
+    Key(VK_DOWN);
+    EXPECT_EQ(w.SelectedEntry(), 1);
+    EXPECT_EQ(Menu().WindowCount(), 1);
+    EXPECT_FALSE(Menu().OpenDelayRunning());
+    // Right opens it at once with its first item selected; Escape closes one level.
+    Key(VK_RIGHT);
+    ASSERT_EQ(Menu().WindowCount(), 2);
+    EXPECT_EQ(Menu().Window(1).SelectedEntry(), 0);
+    EXPECT_TRUE(w.Entry(1).SubMenuOpen);
+    Key(VK_ESCAPE);
+    EXPECT_EQ(Menu().WindowCount(), 1);
+    EXPECT_FALSE(w.Entry(1).SubMenuOpen);
+    EXPECT_TRUE(Menu().GetMenuOpen());
+    // The pointer resting on it starts the delay; its tick opens the level.
+    PointAt(w, 0);
+    PointAt(w, 1);
+    EXPECT_TRUE(Menu().OpenDelayRunning());
+    EXPECT_EQ(Menu().WindowCount(), 1) << "not before the delay";
+    Menu().OpenDelayTick();
+    ASSERT_EQ(Menu().WindowCount(), 2);
+    // Disabled items are never selected by the pointer.
+    PointAt(w, 2);
+    EXPECT_EQ(w.SelectedEntry(), 1);
+    Key(VK_LEFT);
+    Key(VK_LEFT);
+    EXPECT_EQ(Menu().WindowCount(), 1) << "Left never closes the first level";
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(Menu().GetMenuOpen());
+}
+
+TEST_F(SkinMenu, TallMenuIsCutToTheWorkAreaWithMarkersThatScrollOneItemPerTick) {
+    TMenuItem root;
+    for (int i = 0; i < 120; ++i) root.Add("Item " + std::to_string(i));
+    Menu().Popup(Wnd(), Manager, false, root, TRect{200, 200, 200, 200});
+    TbsSkinPopupWindow& w = Menu().Window(0);
+    ASSERT_TRUE(w.Scrolling());
+    RECT rc{};
+    GetWindowRect(w.WindowHandle(), &rc);
+    EXPECT_EQ(rc.bottom - rc.top, Menu().WorkArea().Height());
+    EXPECT_EQ(rc.top, Menu().WorkArea().Top);
+    EXPECT_EQ(w.Entry(0).ObjectRect.Top, w.ItemsRect().Top + 10) << "below the top marker";
+    const int shown = w.ShownCount();
+    EXPECT_LT(shown, 120);
+    // Resting on the bottom marker scrolls down one entry per tick.
+    const TRect items = w.ItemsRect();
+    w.HoverAt(TPoint{items.Left + 5, items.Bottom - 5});
+    EXPECT_EQ(w.ScrollDir(), 2);
+    w.ScrollTick();
+    w.ScrollTick();
+    EXPECT_EQ(w.TopEntry(), 2);
+    w.HoverAt(TPoint{items.Left + 5, items.Top + 5});
+    EXPECT_EQ(w.ScrollDir(), 1);
+    w.ScrollTick();
+    EXPECT_EQ(w.TopEntry(), 1);
+    // Up from the first entry goes to the last page.
+    w.SelectByKeyboard(0);
+    Key(VK_UP);
+    EXPECT_EQ(w.SelectedEntry(), 119);
+    EXPECT_TRUE(w.Entry(119).Shown);
+    Menu().CloseAll();
+}
+
+TEST_F(SkinMenu, HundredOpeningsLeaveNoHandles) {
+    Frame->ShowSystemMenu(TPoint{300, 100});
+    Menu().CloseAll();
+    const long windows = LiveHandleCount(THandleKind::Window), bitmaps = LiveHandleCount(THandleKind::Bitmap),
+               dcs = LiveHandleCount(THandleKind::Dc), fonts = LiveHandleCount(THandleKind::Font),
+               regions = LiveHandleCount(THandleKind::Region), timers = LiveHandleCount(THandleKind::Timer);
+    for (int i = 0; i < 100; ++i) {
+        Frame->ShowSystemMenu(TPoint{300 + i, 100});
+        TbsBitmap target;
+        target.SetSize(Menu().Window(0).GetWidth(), Menu().Window(0).GetHeight());
+        Menu().Window(0).PaintTo(target.DC());
+        Key(VK_DOWN);
+        Key(VK_ESCAPE);
+    }
+    EXPECT_EQ(LiveHandleCount(THandleKind::Window), windows);
+    EXPECT_EQ(LiveHandleCount(THandleKind::Bitmap), bitmaps);
+    EXPECT_EQ(LiveHandleCount(THandleKind::Dc), dcs);
+    EXPECT_EQ(LiveHandleCount(THandleKind::Font), fonts);
+    EXPECT_EQ(LiveHandleCount(THandleKind::Region), regions);
+    EXPECT_EQ(LiveHandleCount(THandleKind::Timer), timers);
+}
+
+}  // namespace
