@@ -151,6 +151,10 @@ TEST_F(SkinMenu, AltSpaceOpensBelowTheSystemMenuButtonAndDisableSystemMenuStopsI
 }
 
 TEST_F(SkinMenu, CloseFromTheMenuFreesTheFormSafelyAfterTheMenuHasGone) {
+    // A secondary form asked to free itself: another form stands in as the
+    // program's main form, whose close would end the loop instead.
+    TForm mainForm(nullptr);
+    Application().SetMainForm(&mainForm);
     bool closed = false;
     Form->SetOnClose([&closed](TComponent*, TCloseAction& action) {
         closed = true;
@@ -159,11 +163,24 @@ TEST_F(SkinMenu, CloseFromTheMenuFreesTheFormSafelyAfterTheMenuHasGone) {
     Frame->ShowSystemMenu(TPoint{300, 100});
     Key(VK_UP);  // Close
     Key(VK_RETURN);
-    EXPECT_FALSE(closed);
+    EXPECT_FALSE(closed) << "the command waits until the menu has gone";
+    const int forms = Application().GetFormCount();
     TForm* form = Form.release();  // the close frees it
     (void)form;
     ASSERT_TRUE(PumpUntil([&closed] { return closed; }, 2000));
-    PumpFor(50);
+    EXPECT_TRUE(PumpUntil([forms] { return Application().GetFormCount() == forms - 1; }, 2000))
+        << "the form is freed once the handlers are done";
+    EXPECT_FALSE(Application().GetTerminated());
+}
+
+TEST_F(SkinMenu, CloseFromTheMenuOfTheMainFormEndsTheLoop) {
+    ASSERT_EQ(Application().GetMainForm(), Form.get());
+    Frame->ShowSystemMenu(TPoint{300, 100});
+    Key(VK_UP);
+    Key(VK_RETURN);
+    EXPECT_TRUE(PumpUntil([] { return Application().GetTerminated(); }, 2000));
+    EXPECT_FALSE(Menu().GetMenuOpen());
+    Application().ResetTerminated();
 }
 
 TEST_F(SkinMenu, SubMenuOpensAfterTheDelayOrAtOnceByKeyButNotWhenReachedByArrows) {

@@ -12,6 +12,7 @@
 
 #include <zlib.h>
 
+#include "platform/Handles.h"
 #include "platform/SystemHooks.h"
 #include "tests/win32/WindowTestSupport.h"
 
@@ -435,3 +436,99 @@ TEST_F(TableWindow, SkinFileReplacesTheBuiltInSkinOrLeavesItWithAClearReason) {
 }
 
 }  // namespace
+
+// An idle table window wakes nobody: with the pointer away from it, ten
+// seconds pass without a timer message or a paint anywhere in this thread.
+namespace {
+int gIdleWakeUps = 0;
+UINT gIdleLastMessage = 0;
+
+bool IsWakeUp(UINT msg) {
+    return msg == WM_TIMER || msg == 0x0118 /* WM_SYSTIMER */ || msg == WM_PAINT ||
+           msg == WM_NCPAINT || msg == WM_ERASEBKGND;
+}
+
+LRESULT CALLBACK IdleGetMessageHook(int code, WPARAM wp, LPARAM lp) {
+    const MSG* m = reinterpret_cast<const MSG*>(lp);
+    if (code == HC_ACTION && wp == PM_REMOVE && IsWakeUp(m->message)) {
+        ++gIdleWakeUps;
+        gIdleLastMessage = m->message;
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+LRESULT CALLBACK IdleCallWndProcHook(int code, WPARAM wp, LPARAM lp) {
+    const CWPSTRUCT* m = reinterpret_cast<const CWPSTRUCT*>(lp);
+    if (code == HC_ACTION && IsWakeUp(m->message)) {
+        ++gIdleWakeUps;
+        gIdleLastMessage = m->message;
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+}  // namespace
+
+TEST_F(TableWindow, TenIdleSecondsWithThePointerAwayBringNoTimerOrPaint) {
+    TSystemHooksOverride away(TSystemHooks{
+        [] { return TPoint{0, 0}; }, [](TPoint) { return HWND{}; }, {}});
+    RECT wr{};
+    GetWindowRect(Form->GetHandle(), &wr);
+    ASSERT_FALSE(wr.left <= 0 && 0 < wr.right && wr.top <= 0 && 0 < wr.bottom);
+    SetCursorPos(0, 0);
+    PumpFor(1500);  // the first paints and any leave tracking settle
+
+    gIdleWakeUps = 0;
+    HHOOK get = SetWindowsHookExA(WH_GETMESSAGE, IdleGetMessageHook, nullptr, GetCurrentThreadId());
+    HHOOK call = SetWindowsHookExA(WH_CALLWNDPROC, IdleCallWndProcHook, nullptr, GetCurrentThreadId());
+    ASSERT_NE(get, nullptr);
+    ASSERT_NE(call, nullptr);
+    PumpFor(10000);
+    UnhookWindowsHookEx(call);
+    UnhookWindowsHookEx(get);
+    EXPECT_EQ(gIdleWakeUps, 0) << "last message 0x" << std::hex << gIdleLastMessage;
+
+    // The hooks see what the window does: an invalidation is counted.
+    gIdleWakeUps = 0;
+    get = SetWindowsHookExA(WH_GETMESSAGE, IdleGetMessageHook, nullptr, GetCurrentThreadId());
+    call = SetWindowsHookExA(WH_CALLWNDPROC, IdleCallWndProcHook, nullptr, GetCurrentThreadId());
+    InvalidateRect(Form->GetHandle(), nullptr, TRUE);
+    PumpFor(200);
+    UnhookWindowsHookEx(call);
+    UnhookWindowsHookEx(get);
+    EXPECT_GT(gIdleWakeUps, 0);
+}
+
+// Rounds played one after another through the window's own timers, made
+// fast by their intervals, leave the live handle counts where they were
+// after the first few rounds.
+TEST(TableWindowRounds, RepeatedRoundsLeaveTheHandleCountsFlat) {
+    Application().Initialize();
+    Application().ResetTerminated();
+    auto form = std::make_unique<TForm1>(nullptr);
+    form->Show();
+    PumpFor(50);
+    form->Timer1->SetInterval(1);
+    form->Timer2->SetInterval(1);
+    HWND button = form->bsSkinButton1->GetHandle();
+    auto playRound = [&] {
+        form->bsSkinEdit1->SetText("100000");  // the stake never outgrows the balance
+        PostMessageA(button, BM_CLICK, 0, 0);
+        return PumpUntil([&] { return form->Timer1->IsRunning(); }, 2000) &&
+               PumpUntil([&] { return !form->Timer1->IsRunning() && IsWindowEnabled(button); }, 5000);
+    };
+    auto counts = [] {
+        std::vector<long> live;
+        for (int k = 0; k < static_cast<int>(THandleKind::Count); ++k)
+            live.push_back(LiveHandleCount(static_cast<THandleKind>(k)));
+        return live;
+    };
+    for (int i = 0; i < 5; ++i) ASSERT_TRUE(playRound()) << "warm-up round " << i;
+    const std::vector<long> warm = counts();
+    for (int i = 0; i < 40; ++i) {
+        if (i % 7 == 3) form->bsSkinComboBox1->SetItemIndex(i % 37);
+        ASSERT_TRUE(playRound()) << "round " << i;
+    }
+    EXPECT_EQ(counts(), warm);
+    form.reset();
+    PumpFor(20);
+    Application().ResetTerminated();
+}
