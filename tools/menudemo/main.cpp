@@ -1,0 +1,102 @@
+// menudemo: a skinned window that opens a skinned menu on its own, so it can
+// be looked at: "menudemo SKIN.skn" opens a three-level menu with checks,
+// radio items, a disabled item, short-cuts and a title, with both sub-menus
+// open; "menudemo SKIN.skn tall" opens a menu taller than the screen. The
+// window closes itself after the given seconds (default 30).
+//
+// Usage: menudemo SKIN.skn [tall] [seconds]
+#include "platform/portable/Types.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "platform/Forms.h"
+#include "skin/data/SkinData.h"
+#include "skin/form/SkinForm.h"
+#include "skin/menus/SkinMenu.h"
+
+namespace {
+
+void BuildThreeLevels(TMenuItem& root) {
+    root.Add("-Rozudavuvo-")->SetEnabled(false);
+    TMenuItem* spin = root.Add("&Spin", "spin");
+    spin->SetShortCut(ShortCut(VK_SPACE, scCtrl));
+    spin->SetChecked(true);
+    TMenuItem* stakes = root.Add("S&take", "stake");
+    for (int stake : {5, 10, 25, 50}) {
+        TMenuItem* item = stakes->Add(std::to_string(stake) + " VKS");
+        item->SetRadioItem(true);
+        item->SetGroupIndex(1);
+        item->SetChecked(stake == 25);
+    }
+    stakes->Add("-");
+    TMenuItem* colours = stakes->Add("&Colours", "colours");
+    colours->Add("&Red")->SetChecked(true);
+    colours->Add("&Black");
+    colours->Add("&Green (closed)")->SetEnabled(false);
+    root.Add("-");
+    root.Add("&History", "history")->SetShortCut(ShortCut('H', scCtrl));
+    root.Add("&Disabled", "disabled")->SetEnabled(false);
+    root.Add("-");
+    root.Add("&Close", "BSF_CLOSE")->SetShortCut(ShortCut(VK_F4, scAlt));
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    const char* skinPath = __argc > 1 ? __argv[1] : nullptr;
+    const bool tall = __argc > 2 && std::strcmp(__argv[2], "tall") == 0;
+    const int seconds = __argc > 3 ? std::atoi(__argv[3]) : 30;
+    Application().Initialize();
+    TComponent owner(nullptr);
+    auto* skin = new TbsSkinData(&owner);
+    if (skinPath) {
+        TbsCompressedStoredSkin file(nullptr);
+        try {
+            file.LoadFromCompressedFile(skinPath);
+            skin->LoadCompressedStoredSkin(&file);
+        } catch (const std::exception& e) {
+            MessageBoxA(nullptr, e.what(), "menudemo", MB_OK);
+        }
+    }
+    auto form = std::make_unique<TForm>(nullptr);
+    form->SetBorderStyle(TFormBorderStyle::bsSingle);
+    form->SetText("Menu demo");
+    form->SetBounds(40, 40, 420, 300);
+    auto* frame = new TbsSkinForm(form.get());
+    frame->SetSkinData(skin);
+    Application().SetMainForm(form.get());
+    form->Show();
+
+    TbsSkinMenu menu(nullptr);
+    TMenuItem root;
+    if (tall) {
+        for (int i = 0; i < 80; ++i) root.Add("Number " + std::to_string(i));
+    } else {
+        BuildThreeLevels(root);
+    }
+    HWND wnd = form->GetHandle();
+    const auto open = [&] {
+        RECT rc{};
+        GetWindowRect(wnd, &rc);
+        menu.Popup(wnd, skin, false, root, TRect{rc.left + 30, rc.top + 40, rc.left + 30, rc.top + 40});
+        if (tall || menu.WindowCount() == 0) return;
+        // Down to "Stake", open it, down to "Colours", open that too.
+        TbsSkinPopupWindow& first = menu.Window(0);
+        first.SelectByKeyboard(2);
+        first.HandleKey(VK_RIGHT);
+        if (menu.WindowCount() < 2) return;
+        menu.Window(1).SelectByKeyboard(5);
+        menu.Window(1).HandleKey(VK_RIGHT);
+    };
+    open();
+    SetTimer(wnd, 77, UINT(seconds) * 1000, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(0); });
+    while (!Application().GetTerminated()) {
+        if (!Application().HandleMessage()) WaitMessage();
+    }
+    return 0;
+}
