@@ -288,6 +288,26 @@ void TApplication::Initialize() {
     (void)FrameworkClasses();
 }
 
+void TApplication::Minimize() {
+    if (FMinimized || !FMainForm || !FMainForm->HandleAllocated()) return;
+    FMinimized = true;
+    ShowWindow(FMainForm->WindowHandle(), SW_MINIMIZE);
+    if (OnMinimize) OnMinimize();
+}
+
+void TApplication::Restore() {
+    if (!FMinimized) return;
+    if (FMainForm && FMainForm->HandleAllocated() && IsIconic(FMainForm->WindowHandle()))
+        ShowWindow(FMainForm->WindowHandle(), SW_RESTORE);
+    Restored();
+}
+
+void TApplication::Restored() {
+    if (!FMinimized) return;
+    FMinimized = false;
+    if (OnRestore) OnRestore();
+}
+
 void TApplication::AddForm(TForm* form) {
     FForms.push_back(form);
     if (!FMainForm) FMainForm = form;
@@ -295,7 +315,10 @@ void TApplication::AddForm(TForm* form) {
 
 void TApplication::RemoveForm(TForm* form) {
     FForms.erase(std::remove(FForms.begin(), FForms.end(), form), FForms.end());
-    if (FMainForm == form) FMainForm = nullptr;
+    if (FMainForm == form) {
+        FMainForm = nullptr;
+        FMinimized = false;
+    }
 }
 
 bool TApplication::HandleMessage() {

@@ -154,6 +154,16 @@ public:
     // back when done (an open skinned menu takes the keys this way).
     std::function<void(MSG& msg, bool& Handled)> OnMessage;
 
+    // The application as a whole goes to the task bar with its main form
+    // (the windows it owns go with it) and comes back from it. Restored()
+    // is how the main form reports that the system brought it back (a
+    // click on the task bar): the application's state and OnRestore follow.
+    void Minimize();
+    void Restore();
+    void Restored();
+    bool GetMinimized() const { return FMinimized; }
+    std::function<void()> OnMinimize, OnRestore;
+
 private:
     friend class TForm;
     void AddForm(TForm* form);
@@ -164,6 +174,7 @@ private:
     TForm* FMainForm = nullptr;  // not owned
     bool FTerminated = false;
     bool FInitialized = false;
+    bool FMinimized = false;
 };
 
 // The one application object of the process.

@@ -136,8 +136,7 @@ void TbsSkinForm::ApplyHookedFrame() {
 void TbsSkinForm::Loaded() {
     TComponent::Loaded();
     ChangeSkinData();
-    if (FWindowState == TbsWindowState::wsMinimized) CommandMinimize();
-    else if (FWindowState == TbsWindowState::wsMaximized) CommandMaximize();
+    if (FWindowState != TbsWindowState::wsNormal) ApplyWindowState(FWindowState);
 }
 
 void TbsSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
@@ -170,14 +169,6 @@ void TbsSkinForm::SetBorderIcons(TbsBorderIcons value) {
     CheckObjects();
     ArrangeObjects();
     PaintFrame(nullptr);
-}
-
-void TbsSkinForm::SetWindowState(TbsWindowState value) {
-    FWindowState = value;
-    if (IsLoading() || !FOwnerForm->HandleAllocated()) return;
-    if (value == TbsWindowState::wsMinimized && !FormMinimized()) CommandMinimize();
-    else if (value == TbsWindowState::wsMaximized && !FormMaximized()) CommandMaximize();
-    else if (value == TbsWindowState::wsNormal && FormMinimized()) CommandMinimize();
 }
 
 void TbsSkinForm::SetShowIcon(bool value) {
@@ -464,6 +455,8 @@ TPoint TbsSkinForm::WindowPoint(LPARAM screenPoint) const {
 }
 
 LRESULT TbsSkinForm::FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    // A fade-in whose timer never came must not leave the window unseen.
+    if (FFormFade.Running() && TickCount() - FFadeStarted > kFadeDeadlineMs) FinishFade();
     switch (msg) {
         case WM_NCCALCSIZE:
             if (!FSkinnable) break;
@@ -493,12 +486,10 @@ LRESULT TbsSkinForm::FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             OnSkinMenuClosed();
             return 0;
         case WM_MOVING:
-            // A maximised form stays where it is.
-            if (FSkinnable && FormMaximized()) {
-                RECT* rc = reinterpret_cast<RECT*>(lParam);
-                GetWindowRect(FOwnerForm->WindowHandle(), rc);
-                return TRUE;
-            }
+            if (FSkinnable && OnMoving(*reinterpret_cast<RECT*>(lParam))) return TRUE;
+            break;
+        case WM_SHOWWINDOW:
+            OnShowWindow(wParam != 0);
             break;
         case WM_WINDOWPOSCHANGED: {
             const LRESULT r = CallOld(msg, wParam, lParam);
@@ -559,6 +550,7 @@ LRESULT TbsSkinForm::FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             break;
         }
         case WM_ENTERSIZEMOVE: {
+            FSnap.Reset();
             if (FActiveObject != -1) TestActive(-1, -1, false);
             ResetMouseTracking();
             FInSizeMove = true;
@@ -744,6 +736,7 @@ LRESULT TbsSkinForm::OnSetText(WPARAM wParam, LPARAM lParam) {
 LRESULT TbsSkinForm::OnSize(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (FInSizeMove && FFullDrag && FSizing) return CallOld(msg, wParam, lParam);
     const LRESULT r = CallOld(msg, wParam, lParam);
+    TrackSystemState(wParam);
     if (wParam == SIZE_MINIMIZED) return r;
     RECT rc{};
     GetWindowRect(FOwnerForm->WindowHandle(), &rc);
@@ -760,7 +753,8 @@ LRESULT TbsSkinForm::OnSize(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 bool TbsSkinForm::OnTimer(UINT_PTR id) {
-    if (id == tidFormMouseOut) MouseOutTick();
+    if (id == tidFormFadeIn) FadeTick();
+    else if (id == tidFormMouseOut) MouseOutTick();
     else if (id == tidFormCaptionMorph) MorphTick();
     else if (id == tidFormCaptionAnimation) AnimationTick();
     else return false;
@@ -1114,11 +1108,6 @@ void TbsSkinForm::PostCommand(TbsStdCommand command) {
 }
 
 void TbsSkinForm::CommandClose() { SendMessageA(FOwnerForm->GetHandle(), WM_CLOSE, 0, 0); }
-
-void TbsSkinForm::CommandMinimize() {
-    if (!FOwnerForm->HandleAllocated()) return;
-    SendMessageA(FOwnerForm->WindowHandle(), WM_SYSCOMMAND, FormMinimized() ? SC_RESTORE : SC_MINIMIZE, 0);
-}
 
 HICON TbsSkinForm::FormIcon() const {
     HWND wnd = FOwnerForm->WindowHandle();

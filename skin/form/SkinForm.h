@@ -23,10 +23,10 @@
 // the caption buttons are posted (WM_FRAMECOMMAND) and run after the click's
 // handlers have returned; the menu's commands run after the menu is gone.
 //
-// Stored and not yet acted on: AlphaBlend, AlphaBlendValue, Magnetic,
-// MagneticSize, UseDefaultSysMenu (there is no user system menu),
-// ClientInActiveEffect(Type). There are no MDI forms in this program, so
-// the frame has no MDI handling.
+// The form's window behaviours (state, first placement, fade-in, magnetic
+// edges) are in SkinFormBehaviour.cpp, with their decisions in
+// portable/FormBehaviour.h. There are no MDI forms in this program, so the
+// frame has no MDI handling.
 #pragma once
 
 // Types.h comes first: windows.h defines colour macros with the names of its functions.
@@ -47,12 +47,14 @@
 #include "skin/data/SkinData.h"
 #include "skin/form/FormLayerBorder.h"
 #include "skin/form/SkinFormObjects.h"
+#include "skin/form/portable/FormBehaviour.h"
 #include "skin/form/portable/FrameGeometry.h"
 #include "skin/form/portable/SystemMenuModel.h"
 #include "skin/menus/SkinMenu.h"
 #include "skin/paint/LayerWindow.h"
 #include "skin/paint/TbsBitmap.h"
 #include "skin/paint/portable/EffectPixelsRgb.h"
+#include "skin/paint/portable/LayerFade.h"
 
 enum class TbsWindowState { wsNormal, wsMinimized, wsMaximized };
 enum class TbsClientInActiveEffect { bsieSemiTransparent, bsieBlur };
@@ -85,7 +87,9 @@ public:
     void SetSkinData(TbsSkinData* value);
     TbsBorderIcons GetBorderIcons() const { return FBorderIcons; }
     void SetBorderIcons(TbsBorderIcons value);
-    TbsWindowState GetWindowState() const { return FWindowState; }
+    // Reading gives the state the window is in (the request until it has a
+    // window); setting applies it (ApplyWindowState).
+    TbsWindowState GetWindowState() const;
     void SetWindowState(TbsWindowState value);
     bool GetShowIcon() const { return FShowIcon; }
     void SetShowIcon(bool value);
@@ -121,10 +125,16 @@ public:
     TFont& DefMenuItemFont() { return FDefMenuItemFont; }
     int GetDefMenuItemHeight() const { return FDefMenuItemHeight; }
     void SetDefMenuItemHeight(int value) { FDefMenuItemHeight = value; }
+    // A constant alpha of the whole window, set at once when shown.
     bool GetAlphaBlend() const { return FAlphaBlend; }
-    void SetAlphaBlend(bool value) { FAlphaBlend = value; }
+    void SetAlphaBlend(bool value);
     int GetAlphaBlendValue() const { return FAlphaBlendValue; }
-    void SetAlphaBlendValue(int value) { FAlphaBlendValue = value; }
+    void SetAlphaBlendValue(int value);
+    // Fading in when shown (to AlphaBlendValue with AlphaBlend, else opaque).
+    bool GetAlphaBlendAnimation() const { return FAlphaBlendAnimation; }
+    void SetAlphaBlendAnimation(bool value) { FAlphaBlendAnimation = value; }
+    TbsPositionInMonitor GetPositionInMonitor() const { return FPositionInMonitor; }
+    void SetPositionInMonitor(TbsPositionInMonitor value) { FPositionInMonitor = value; }
     int GetMenusAlphaBlendValue() const { return FMenusAlphaBlendValue; }
     void SetMenusAlphaBlendValue(int value) { FMenusAlphaBlendValue = value; }
     bool GetMagnetic() const { return FMagnetic; }
@@ -255,6 +265,27 @@ public:
     void CaptionDoubleClick();
     TNotifyEvent OnMinimize, OnMaximize, OnRestore, OnChangeRollUpState;
 
+    // ---- window state, first show, fade-in, magnetic edges
+    //      (SkinFormBehaviour.cpp) ----
+    // Takes the form to a state: the main form minimises the whole
+    // application; maximising keeps the bounds to restore to, and restoring
+    // gives them back.
+    void ApplyWindowState(TbsWindowState state);
+    void DoMinimize();
+    void DoMaximize();
+    void DoRestore();
+    // The normal bounds kept while minimised or maximised; empty while normal.
+    TRect GetRestoreBounds() const { return FRestoreBounds; }
+    // The fade-in runs on the form's timer tidFormFadeIn; FadeTick is its
+    // step (tests may call it).
+    bool FadeRunning() const { return FFormFade.Running(); }
+    int FadeAlpha() const { return FFormFade.Current(); }
+    void FadeTick();
+    // A fade that has not ended this long after it began (its timer never
+    // came) is ended by the next message the window gets.
+    static constexpr DWORD kFadeDeadlineMs = 2000;
+    static constexpr UINT kFadeInterval = 10;  // ms between steps
+
     // ---- the system menu (SkinFormSysMenu.cpp) ----
     // Opens the system menu at a screen point (a right press on the
     // caption), or below a screen rectangle (the system-menu button, and
@@ -313,6 +344,26 @@ private:
     void ApplyHookedFrame();
     void ResizeToClient(int width, int height);
 
+    // ---- behaviours (SkinFormBehaviour.cpp) ----
+    TbsFormStateFacts StateFacts() const;
+    // The state the window is in as the system has it (it may change it
+    // itself); a main form minimised with the application counts as minimised.
+    TbsFormState SystemState() const;
+    // WM_SHOWWINDOW: the first placement, then the constant alpha or the
+    // fade-in when asked for.
+    void OnShowWindow(bool show);
+    void StartFade();
+    // Ends a fade at its target: opaque windows lose the layered style.
+    void FinishFade();
+    // Makes the form layered at alpha; false (and the style taken off
+    // again) when the platform refuses.
+    bool MakeLayered(int alpha);
+    void RemoveLayered();
+    // WM_MOVING: a maximised form stays; Magnetic snaps the edges.
+    bool OnMoving(RECT& proposed);
+    // WM_SIZE: keeps the real state when the system changes it.
+    void TrackSystemState(WPARAM sizeType);
+
     // ---- system menu (SkinFormSysMenu.cpp) ----
     void BuildSystemMenu();
     // Alt+Space: below the first enabled system-menu button.
@@ -349,8 +400,9 @@ private:
     bool FUseDefaultObjectHint = true;
     TFont FDefCaptionFont, FDefInActiveCaptionFont, FDefMenuItemFont;
     int FDefMenuItemHeight = 20;
-    bool FAlphaBlend = false;
+    bool FAlphaBlend = false, FAlphaBlendAnimation = false;
     int FAlphaBlendValue = 200, FMenusAlphaBlendValue = 200;
+    TbsPositionInMonitor FPositionInMonitor = TbsPositionInMonitor::bspDefault;
     bool FMagnetic = false;
     int FMagneticSize = 5;
     bool FUseSkinFontInMenu = true, FUseSkinSizeInMenu = true, FUseDefaultSysMenu = true;
@@ -388,6 +440,14 @@ private:
     int FRollUpHeight = 0;  // the height before rolling up
     bool FLayerSuspended = false;
     bool FTransitionsOff = false;  // switched off for the border (composition only)
+
+    TbsFormState FRealWindowState = TbsFormState::Normal;
+    TRect FRestoreBounds;  // empty while normal
+    bool FMaxRolledUp = false, FWasRolledUpOnMaximize = false;
+    bool FFirstShow = true;
+    TLayerFade FFormFade;
+    DWORD FFadeStarted = 0;
+    TbsMagneticSnap FSnap;
 };
 
 // Registers TbsSkinForm with its stored properties; a registry that has it

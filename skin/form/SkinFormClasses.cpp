@@ -12,6 +12,9 @@ const TEnumNames kSkinBorderIconNames = {{"biSystemMenu", 0},
 const TEnumNames kWindowStateNames = {{"wsNormal", int(TbsWindowState::wsNormal)},
                                       {"wsMinimized", int(TbsWindowState::wsMinimized)},
                                       {"wsMaximized", int(TbsWindowState::wsMaximized)}};
+const TEnumNames kPositionInMonitorNames = {{"bspDefault", int(TbsPositionInMonitor::bspDefault)},
+                                           {"bspScreenCenter", int(TbsPositionInMonitor::bspScreenCenter)},
+                                           {"bspDesktopCenter", int(TbsPositionInMonitor::bspDesktopCenter)}};
 const TEnumNames kClientInActiveEffectNames = {{"bsieSemiTransparent", int(TbsClientInActiveEffect::bsieSemiTransparent)},
                                                {"bsieBlur", int(TbsClientInActiveEffect::bsieBlur)}};
 
@@ -28,6 +31,8 @@ void RegisterSkinFormClasses(TClassRegistry& registry) {
         .Bool("ShowIcon", &F::GetShowIcon, &F::SetShowIcon)
         .Bool("AlphaBlend", &F::GetAlphaBlend, &F::SetAlphaBlend)
         .Int("AlphaBlendValue", &F::GetAlphaBlendValue, &F::SetAlphaBlendValue)
+        .Bool("AlphaBlendAnimation", &F::GetAlphaBlendAnimation, &F::SetAlphaBlendAnimation)
+        .Enum<TbsPositionInMonitor>("PositionInMonitor", &F::SetPositionInMonitor, kPositionInMonitorNames)
         .Int("MenusAlphaBlendValue", &F::GetMenusAlphaBlendValue, &F::SetMenusAlphaBlendValue)
         .Bool("Magnetic", &F::GetMagnetic, &F::SetMagnetic)
         .Int("MagneticSize", &F::GetMagneticSize, &F::SetMagneticSize)

@@ -5,23 +5,23 @@
 #include "skin/paint/LayeredApi.h"
 
 void TbsSkinForm::CommandMaximize() {
-    if (!FOwnerForm->HandleAllocated()) return;
-    HWND wnd = FOwnerForm->WindowHandle();
-    if (FormMaximized()) {
-        SendMessageA(wnd, WM_SYSCOMMAND, SC_RESTORE, 0);
-        return;
-    }
-    if (!(FBorderIcons & bsbiMaximize)) return;
-    // The size comes from WM_GETMINMAXINFO: the work area, or the monitor.
-    SendMessageA(wnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-    if (FormMaximized() && OnMaximize) OnMaximize(this);
+    if (FormMaximized()) ApplyWindowState(TbsWindowState::wsNormal);
+    else if (FBorderIcons & bsbiMaximize) ApplyWindowState(TbsWindowState::wsMaximized);
+}
+
+void TbsSkinForm::CommandMinimize() {
+    const bool minimized = FormMinimized() || (IsMainForm() && Application().GetMinimized());
+    ApplyWindowState(minimized ? TbsWindowState::wsNormal : TbsWindowState::wsMinimized);
 }
 
 void TbsSkinForm::CommandRollUp() { SetRolledUp(!FRolledUp); }
 
 void TbsSkinForm::SetRolledUp(bool value) {
-    if (value == FRolledUp || !(FBorderIcons & bsbiRollUp) || FormMinimized()) return;
-    if (!FOwnerForm->HandleAllocated()) return;
+    if (value == FRolledUp || !FOwnerForm->HandleAllocated()) return;
+    TbsFormStateFacts facts = StateFacts();
+    facts.Real = SystemState();
+    if (!RollUpAllowed((FBorderIcons & bsbiRollUp) != 0, facts)) return;
+    if (facts.Real == TbsFormState::Maximized) FMaxRolledUp = value;
     HWND wnd = FOwnerForm->WindowHandle();
     RECT rc{};
     GetWindowRect(wnd, &rc);
@@ -42,14 +42,11 @@ void TbsSkinForm::SetRolledUp(bool value) {
 }
 
 void TbsSkinForm::CaptionDoubleClick() {
-    const bool resizable = Resizable();
-    if (resizable && FormMinimized()) {
-        CommandMinimize();  // restores
-    } else if (resizable && !FormMaximized() && !FRolledUp && (FBorderIcons & bsbiMaximize)) {
-        CommandMaximize();
-    } else if (resizable && FormMaximized() && !FRolledUp) {
-        CommandMaximize();  // restores
-    } else {
-        SetRolledUp(!FRolledUp);
+    TbsFormStateFacts facts = StateFacts();
+    facts.Real = SystemState();
+    switch (CaptionDoubleClickAction(Resizable(), (FBorderIcons & bsbiMaximize) != 0, facts)) {
+        case TbsDoubleClickAction::Restore: ApplyWindowState(TbsWindowState::wsNormal); break;
+        case TbsDoubleClickAction::Maximize: ApplyWindowState(TbsWindowState::wsMaximized); break;
+        case TbsDoubleClickAction::ToggleRollUp: SetRolledUp(!FRolledUp); break;
     }
 }

@@ -89,9 +89,18 @@ LRESULT TbsSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam) {
             if (lParam == ' ') ShowSystemMenuFromKeyboard();
             else FSkinMenu->CloseAll();
             return 0;
+        // The state commands go through the form's own state handling: the
+        // main form minimises the application, a restore gives back the
+        // bounds the form had.
+        case SC_MINIMIZE:
+            ApplyWindowState(TbsWindowState::wsMinimized);
+            return 0;
+        case SC_MAXIMIZE:
+            ApplyWindowState(TbsWindowState::wsMaximized);
+            return 0;
         case SC_RESTORE:
-            if (OnRestore) OnRestore(this);
-            break;
+            ApplyWindowState(TbsWindowState::wsNormal);
+            return 0;
         default:
             break;
     }
@@ -102,10 +111,7 @@ void TbsSkinForm::RunSystemMenuCommand(TbsSysMenuAction action) {
     switch (action) {
         case bssmMinimize: CommandMinimize(); break;
         case bssmMaximize: CommandMaximize(); break;
-        case bssmRestore:
-            if (FormMinimized()) CommandMinimize();
-            else if (FormMaximized()) CommandMaximize();
-            break;
+        case bssmRestore: ApplyWindowState(TbsWindowState::wsNormal); break;
         case bssmUnroll: SetRolledUp(false); break;
         case bssmRollUp: SetRolledUp(true); break;
         case bssmMinimizeToTray: CommandMinimizeToTray(); break;

@@ -96,9 +96,9 @@ bool IsWindowsXPOrLater() { return IsWindowsXPOrLater(PlatformVersion()); }
 bool IsVistaOrLater() { return IsVistaOrLater(PlatformVersion()); }
 bool IsWindows7() { return IsWindows7(PlatformVersion()); }
 
-void SetWindowAlpha(HWND handle, int alpha) {
-    if (const auto set = LayeredApi().SetLayeredWindowAttributes)
-        set(handle, 0, BYTE(alpha < 0 ? 0 : alpha > 255 ? 255 : alpha), LWA_ALPHA);
+bool SetWindowAlpha(HWND handle, int alpha) {
+    const auto set = LayeredApi().SetLayeredWindowAttributes;
+    return set && set(handle, 0, BYTE(alpha < 0 ? 0 : alpha > 255 ? 255 : alpha), LWA_ALPHA) != FALSE;
 }
 
 bool CompositionEnabled() {

@@ -93,8 +93,9 @@ bool IsWindowsXPOrLater();
 bool IsVistaOrLater();
 bool IsWindows7();
 
-// SetLayeredWindowAttributes(handle, 0, alpha, LWA_ALPHA) when present.
-void SetWindowAlpha(HWND handle, int alpha);
+// SetLayeredWindowAttributes(handle, 0, alpha, LWA_ALPHA) when present;
+// false when the call is missing or fails.
+bool SetWindowAlpha(HWND handle, int alpha);
 // False unless the composition library answers that composition is on.
 bool CompositionEnabled();
 // Desktop transitions of the window: on (Enable true) or force-disabled.

@@ -4,9 +4,9 @@
 
 int ClampAlpha(int alpha) { return std::clamp(alpha, 0, 255); }
 
-void TLayerFade::Start(int alphaValue) {
+void TLayerFade::Start(int alphaValue, int divisor) {
     FTarget = ClampAlpha(alphaValue);
-    FStep = std::max(1, FTarget / 10);
+    FStep = std::max(1, FTarget / std::max(1, divisor));
     FCurrent = 0;
     FRunning = true;
 }

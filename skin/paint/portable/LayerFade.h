@@ -12,8 +12,10 @@ int ClampAlpha(int alpha);
 
 class TLayerFade {
 public:
-    // Begins at alpha 0 towards alphaValue (clamped).
-    void Start(int alphaValue);
+    // Begins at alpha 0 towards alphaValue (clamped), in steps of the
+    // target / divisor (at least 1): tenths for a glow, fifteenths for a
+    // form's fade-in.
+    void Start(int alphaValue, int divisor = 10);
     // One tick: raises the alpha by the step, limited to the target, and
     // stops when the target is reached. Returns the new alpha. Does nothing
     // when not running.

@@ -1,0 +1,255 @@
+// The skinned form's window behaviours on a test form with the built-in
+// skin: minimising with the application and coming back at the same
+// bounds, maximising to the work area and staying there, the first show
+// with a constant alpha or a fade-in (which never leaves the window
+// unseen, even when the layered call fails or the timer never comes),
+// the first placement, and the magnetic edges.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "platform/SystemHooks.h"
+#include "platform/portable/TimerIds.h"
+#include "skin/form/SkinForm.h"
+#include "skin/paint/LayeredApi.h"
+#include "tests/win32/SkinControlFixture.h"
+#include "tests/win32/WindowTestSupport.h"
+
+namespace {
+
+class SkinFormBehaviour : public TSkinControlFixture {
+protected:
+    void SetUp() override {
+        TSkinControlFixture::SetUp();
+        Form->SetText("Behaviour test");
+        Form->SetClientWidth(400);
+        Form->SetClientHeight(200);
+        Frame = new TbsSkinForm(Form.get());  // the form owns it
+        Frame->SetBorderIcons(bsbiSystemMenu | bsbiMinimize | bsbiMaximize | bsbiRollUp);
+        LoadZevrak();
+        Frame->SetSkinData(Manager);
+        SetWindowPos(Wnd(), nullptr, 120, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        Hooks = std::make_unique<TSystemHooksOverride>(TSystemHooks{[this] { return Pointer; }, nullptr,
+                                                                    [this] { return Clock; }});
+    }
+    void TearDown() override {
+        Hooks.reset();
+        Application().Restore();  // a test that minimised the application
+        TSkinControlFixture::TearDown();
+    }
+    HWND Wnd() const { return Form->GetHandle(); }
+    void Show() {
+        ShowWindow(Wnd(), SW_SHOWNORMAL);
+        PumpFor(20);
+    }
+    TRect Bounds() const {
+        RECT rc{};
+        GetWindowRect(Wnd(), &rc);
+        return TRect{rc.left, rc.top, rc.right, rc.bottom};
+    }
+    bool Layered() const { return (GetWindowLongPtrA(Wnd(), GWL_EXSTYLE) & WS_EX_LAYERED) != 0; }
+    int WindowAlpha() const {
+        BYTE alpha = 0;
+        DWORD flags = 0;
+        if (!GetLayeredWindowAttributes(Wnd(), nullptr, &alpha, &flags) || !(flags & LWA_ALPHA)) return -1;
+        return alpha;
+    }
+
+    TbsSkinForm* Frame = nullptr;  // owned by Form
+    TPoint Pointer{5, 5};
+    DWORD Clock = 1000;
+    std::unique_ptr<TSystemHooksOverride> Hooks;
+};
+
+TEST_F(SkinFormBehaviour, MinimisingTheMainFormMinimisesTheApplicationAndRestoringKeepsTheBounds) {
+    ASSERT_EQ(Application().GetMainForm(), Form.get());
+    Show();
+    const TRect before = Bounds();
+    int minimized = 0, restored = 0, appRestored = 0;
+    Frame->OnMinimize = [&minimized](TComponent*) { ++minimized; };
+    Frame->OnRestore = [&restored](TComponent*) { ++restored; };
+    Application().OnRestore = [&appRestored] { ++appRestored; };
+
+    Frame->CommandMinimize();
+    EXPECT_TRUE(IsIconic(Wnd()));
+    EXPECT_TRUE(Application().GetMinimized());
+    EXPECT_EQ(Frame->GetWindowState(), TbsWindowState::wsMinimized);
+    EXPECT_EQ(minimized, 1);
+    Frame->CommandMinimize();  // the button again, or the menu's Restore
+    EXPECT_FALSE(IsIconic(Wnd()));
+    EXPECT_FALSE(Application().GetMinimized());
+    EXPECT_EQ(Bounds(), before);
+    EXPECT_EQ(restored, 1);
+    EXPECT_EQ(appRestored, 1);
+
+    // Brought back by the system's restore command (the task bar's way).
+    Frame->SetWindowState(TbsWindowState::wsMinimized);
+    ASSERT_TRUE(IsIconic(Wnd()));
+    SendMessageA(Wnd(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_FALSE(IsIconic(Wnd()));
+    EXPECT_FALSE(Application().GetMinimized());
+    EXPECT_EQ(Bounds(), before);
+    EXPECT_EQ(Frame->GetWindowState(), TbsWindowState::wsNormal);
+    Application().OnRestore = nullptr;
+}
+
+TEST_F(SkinFormBehaviour, SecondaryFormMinimisesAloneAndComesBackAtItsBounds) {
+    TForm mainForm(nullptr);
+    Application().SetMainForm(&mainForm);
+    Show();
+    const TRect before = Bounds();
+    Frame->SetWindowState(TbsWindowState::wsMinimized);
+    EXPECT_TRUE(IsIconic(Wnd()));
+    EXPECT_FALSE(Application().GetMinimized());
+    EXPECT_EQ(Frame->GetRestoreBounds(), before);
+    Frame->SetWindowState(TbsWindowState::wsNormal);
+    EXPECT_EQ(Bounds(), before);
+    EXPECT_TRUE(Frame->GetRestoreBounds().IsEmpty());
+}
+
+TEST_F(SkinFormBehaviour, MaximisedFormFillsTheWorkAreaCannotBeDraggedAndRestores) {
+    Show();
+    const TRect before = Bounds();
+    int maximized = 0;
+    Frame->OnMaximize = [&maximized](TComponent*) { ++maximized; };
+    Frame->CommandMaximize();
+    ASSERT_TRUE(IsZoomed(Wnd()));
+    EXPECT_EQ(maximized, 1);
+    EXPECT_EQ(Frame->GetRestoreBounds(), before);
+    TRect area = GetMonitorWorkArea(Wnd(), true);
+    if (area == GetMonitorWorkArea(Wnd(), false)) area = TRect{area.Left + 1, area.Top + 1, area.Right - 1, area.Bottom - 1};
+    EXPECT_EQ(Bounds(), area) << "one pixel in where the work area is the whole screen";
+
+    // The move loop proposes a new place: the form stays.
+    RECT proposed{area.Left + 40, area.Top + 30, area.Right + 40, area.Bottom + 30};
+    SendMessageA(Wnd(), WM_MOVING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&proposed));
+    EXPECT_EQ((TRect{proposed.left, proposed.top, proposed.right, proposed.bottom}), area);
+
+    Frame->CaptionDoubleClick();  // not resizable: rolls up, and stays maximised
+    EXPECT_TRUE(Frame->GetRolledUp());
+    Frame->SetWindowState(TbsWindowState::wsNormal);
+    EXPECT_FALSE(IsZoomed(Wnd()));
+    EXPECT_FALSE(Frame->GetRolledUp()) << "rolled up only while maximised: down again";
+    EXPECT_EQ(Bounds(), before);
+}
+
+TEST_F(SkinFormBehaviour, PlainFirstShowIsNotLayeredAndConstantAlphaShowsAtOnce) {
+    Show();
+    EXPECT_TRUE(IsWindowVisible(Wnd()));
+    EXPECT_FALSE(Layered()) << "no alpha asked for: an ordinary window";
+    EXPECT_FALSE(Frame->FadeRunning());
+    ShowWindow(Wnd(), SW_HIDE);
+
+    Frame->SetAlphaBlend(true);
+    Frame->SetAlphaBlendValue(200);
+    ShowWindow(Wnd(), SW_SHOWNORMAL);
+    EXPECT_FALSE(Frame->FadeRunning()) << "no fade without the animation";
+    EXPECT_TRUE(Layered());
+    EXPECT_EQ(WindowAlpha(), 200);
+    Frame->SetAlphaBlendValue(120);
+    EXPECT_EQ(WindowAlpha(), 120) << "applied at once";
+    Frame->SetAlphaBlend(false);
+    EXPECT_FALSE(Layered());
+}
+
+TEST_F(SkinFormBehaviour, FadeInRisesByThirteensToTheConstantAlphaOnItsTimer) {
+    Frame->SetAlphaBlend(true);
+    Frame->SetAlphaBlendValue(200);
+    Frame->SetAlphaBlendAnimation(true);
+    ShowWindow(Wnd(), SW_SHOWNORMAL);
+    ASSERT_TRUE(Frame->FadeRunning());
+    EXPECT_EQ(WindowAlpha(), 0);
+    std::vector<int> seen;
+    for (int i = 0; i < 30 && Frame->FadeRunning(); ++i) {
+        Frame->FadeTick();
+        seen.push_back(WindowAlpha());
+    }
+    ASSERT_EQ(seen.size(), 16u);
+    for (std::size_t i = 0; i + 1 < seen.size(); ++i) EXPECT_EQ(seen[i], int(i + 1) * 13);
+    EXPECT_EQ(seen.back(), 200);
+    EXPECT_TRUE(Layered()) << "the constant alpha stays";
+
+    // The animation alone ends opaque and not layered, on the real timer.
+    ShowWindow(Wnd(), SW_HIDE);
+    Frame->SetAlphaBlend(false);
+    ShowWindow(Wnd(), SW_SHOWNORMAL);
+    EXPECT_TRUE(Frame->FadeRunning());
+    EXPECT_TRUE(PumpUntil([this] { return !Frame->FadeRunning(); }, 3000));
+    EXPECT_FALSE(Layered());
+    EXPECT_TRUE(IsWindowVisible(Wnd()));
+}
+
+BOOL WINAPI RefuseWindowAlpha(HWND, COLORREF, BYTE, DWORD) { return FALSE; }
+
+TEST_F(SkinFormBehaviour, WindowEndsVisibleAndNotLayeredWhenTheLayeredCallFails) {
+    TLayeredApiFunctions failing = LayeredApi();
+    failing.SetLayeredWindowAttributes = RefuseWindowAlpha;
+    TLayeredApiOverride refuse(failing);
+    Frame->SetAlphaBlendAnimation(true);
+    ShowWindow(Wnd(), SW_SHOWNORMAL);
+    EXPECT_TRUE(IsWindowVisible(Wnd()));
+    EXPECT_FALSE(Frame->FadeRunning());
+    EXPECT_FALSE(Layered()) << "an invisible layered window is never left behind";
+    ShowWindow(Wnd(), SW_HIDE);
+
+    Frame->SetAlphaBlendAnimation(false);
+    Frame->SetAlphaBlend(true);
+    ShowWindow(Wnd(), SW_SHOWNORMAL);
+    EXPECT_FALSE(Layered());
+    EXPECT_TRUE(IsWindowVisible(Wnd()));
+}
+
+TEST_F(SkinFormBehaviour, FadeWhoseTimerNeverComesEndsAtTheNextMessageAfterItsDeadline) {
+    Frame->SetAlphaBlendAnimation(true);
+    ShowWindow(Wnd(), SW_SHOWNORMAL);
+    ASSERT_TRUE(Frame->FadeRunning());
+    KillTimer(Wnd(), tidFormFadeIn);  // the timer that never comes
+    Clock += TbsSkinForm::kFadeDeadlineMs / 2;
+    SendMessageA(Wnd(), WM_NULL, 0, 0);
+    EXPECT_TRUE(Frame->FadeRunning()) << "not before the deadline";
+    Clock += TbsSkinForm::kFadeDeadlineMs;
+    SendMessageA(Wnd(), WM_NULL, 0, 0);
+    EXPECT_FALSE(Frame->FadeRunning());
+    EXPECT_FALSE(Layered());
+}
+
+TEST_F(SkinFormBehaviour, FirstShowPlacesTheFormByPositionInMonitorOnce) {
+    Frame->SetPositionInMonitor(TbsPositionInMonitor::bspDesktopCenter);
+    const TRect size = Bounds();
+    Show();
+    const TRect area = GetMonitorWorkArea(Wnd(), true);
+    EXPECT_EQ(Bounds().Left, area.Left + area.Width() / 2 - size.Width() / 2);
+    EXPECT_EQ(Bounds().Top, area.Top + area.Height() / 2 - size.Height() / 2);
+    ShowWindow(Wnd(), SW_HIDE);
+    SetWindowPos(Wnd(), nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Show();
+    EXPECT_EQ(Bounds().Left, 10) << "only the first show places it";
+}
+
+TEST_F(SkinFormBehaviour, MagneticEdgeSnapsAndLetsGoWhenThePointerMovesOn) {
+    Frame->SetMagnetic(true);
+    Show();
+    const TRect area = GetMonitorWorkArea(Wnd(), true);
+    const int w = Bounds().Width(), h = Bounds().Height();
+    SendMessageA(Wnd(), WM_ENTERSIZEMOVE, 0, 0);
+    auto moving = [&](int left, int pointerX) {
+        Pointer = TPoint{pointerX, area.Top + 300};
+        RECT rc{left, area.Top + 290, left + w, area.Top + 290 + h};
+        SendMessageA(Wnd(), WM_MOVING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&rc));
+        EXPECT_EQ(rc.right - rc.left, w);
+        return int(rc.left);
+    };
+    EXPECT_EQ(moving(area.Left + 30, 130), area.Left + 30);
+    EXPECT_EQ(moving(area.Left + 4, 104), area.Left) << "4 pixels away snaps";
+    EXPECT_EQ(moving(area.Left + 9, 109), area.Left) << "held within 5";
+    EXPECT_EQ(moving(area.Left + 10, 110), area.Left + 6) << "6 pixels let it go";
+    SendMessageA(Wnd(), WM_EXITSIZEMOVE, 0, 0);
+
+    Frame->SetMagnetic(false);
+    SendMessageA(Wnd(), WM_ENTERSIZEMOVE, 0, 0);
+    EXPECT_EQ(moving(area.Left + 4, 104), area.Left + 4) << "off: the system's place";
+    SendMessageA(Wnd(), WM_EXITSIZEMOVE, 0, 0);
+}
+
+}  // namespace
