@@ -60,6 +60,11 @@ void TbsSkinForm::ShowSystemMenuAt(const TRect& below) {
 
 void TbsSkinForm::ShowSystemMenuFromKeyboard() {
     if (FDisableSystemMenu || !FOwnerForm->HandleAllocated()) return;
+    // Minimised, the buttons are off the screen: the menu opens at the pointer.
+    if (FormMinimized() && !FObjects.empty()) {
+        ShowSystemMenu(CursorPos());
+        return;
+    }
     for (const auto& object : FObjects) {
         const auto* button = dynamic_cast<const TbsSkinStdButtonObject*>(object.get());
         if (!button || button->Command != cmSysMenu || !button->Enabled) continue;

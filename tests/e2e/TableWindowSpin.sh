@@ -10,9 +10,11 @@
 #  3. close it with the close button and expect the program to end;
 #  4. start it again and close it with Alt+F4;
 #  5. start it again: Alt+Space shows the skinned system menu below the
-#     system-menu button, Roll Up from it rolls the window to its caption,
-#     a caption double click brings it back, and Close from the menu of a
-#     right click on the caption ends the program.
+#     system-menu button, Roll Up from it rolls the window to its caption
+#     and Restore from it brings it back, caption double clicks roll it up
+#     and down, the minimise button minimises it and Restore from the menu
+#     brings it back, and Close from the menu of a right click on the
+#     caption ends the program.
 # Fails when the window never appears, the program dies, a step changes
 # nothing on the screen, or the program does not end after a close.
 set -euo pipefail
@@ -48,7 +50,7 @@ status_panel=209x17+$((0 + 2))+$((285 + 3))     # in the status bar
 gauge=178x19+583+222
 # Window positions of the caption's parts (the close button sits 15 pixels
 # from the right edge, the text starts after the system-menu button).
-close_x=$((777 - 15)); close_y=13
+close_x=$((777 - 15)); close_y=13; minimise_x=$((close_x - 22))
 caption_text=150x14+28+6
 
 start_game() {  # starts the game and waits for its window: sets game, wid, X, Y, WIDTH, HEIGHT
@@ -183,8 +185,34 @@ shot "$work/menu.png"
 differ "$work/plain.png" "$work/menu.png" "90x60+2+0" || fail "Alt+Space showed no menu below the system-menu button"
 xdotool key Down Return
 wait_height 27 "Roll Up from the system menu"
+xdotool key alt+space
+sleep 0.5
+xdotool key Down Return   # Restore stands where Roll Up was
+wait_height 333 "Restore from the system menu"
+xdotool click --repeat 2 --delay 80 1
+wait_height 27 "a double click on the caption"
 xdotool click --repeat 2 --delay 80 1
 wait_height 333 "a double click on the rolled-up caption"
+
+# Minimise: the application goes to the task bar. Without a window manager
+# nothing takes the X window away, but the layered border's four strip
+# windows go; Alt+Space over the window opens the system menu at the
+# pointer, whose first item is then Restore, and the strips come back.
+shown() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
+wait_shown() {  # count, what
+  local n=""
+  for _ in $(seq 1 50); do n=$(shown); [ "$n" = "$1" ] && return 0; sleep 0.1; done
+  fail "$2: $n windows shown, not $1"
+}
+before_min=$(shown)
+xdotool mousemove $((X + minimise_x)) $((Y + close_y)) click 1
+wait_shown $((before_min - 4)) "the minimise button"
+xdotool mousemove $((X + 300)) $((Y + 12))
+xdotool key alt+space
+sleep 0.5
+xdotool key Return
+wait_shown "$before_min" "Restore after minimising"
+sleep 0.3
 xdotool click 3
 sleep 0.5
 xdotool key Up Return

@@ -121,6 +121,8 @@ TEST(MenuGeometry, PlacementBelowAboveBesideAndFullHeight) {
         {"sub-menu at the right edge goes left", TRect{1100, 100, 1200, 120}, 200, true, false, false,
          {1100 - 150 - 1, 98, false}},
         {"full height starts at the top", TRect{100, 100, 160, 120}, 1024, false, false, true, {161, 0, false}},
+        {"below a button parked off the screen: still on it", TRect{-32000, -32000, -31980, -31980}, 200, false,
+         false, false, {0, 0, false}},
     };
     for (const Row& r : rows) {
         TbsMenuPlaceInput in;

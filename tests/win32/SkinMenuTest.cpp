@@ -150,6 +150,30 @@ TEST_F(SkinMenu, AltSpaceOpensBelowTheSystemMenuButtonAndDisableSystemMenuStopsI
     EXPECT_FALSE(Menu().GetMenuOpen());
 }
 
+TEST_F(SkinMenu, AltSpaceOnTheMinimisedWindowOpensAtThePointerAndRestoreBringsItBack) {
+    const RECT before = [this] {
+        RECT rc{};
+        GetWindowRect(Wnd(), &rc);
+        return rc;
+    }();
+    Frame->CommandMinimize();
+    ASSERT_TRUE(IsIconic(Wnd()));
+    Pointer = TPoint{320, 410};
+    SendMessageA(Wnd(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+    ASSERT_TRUE(Menu().GetMenuOpen()) << "the buttons are off the screen, the menu is not";
+    EXPECT_EQ(Captions(0), (std::vector<std::string>{"BSF_RESTORE", "-", "BSF_CLOSE"}));
+    RECT menu{};
+    GetWindowRect(Menu().Window(0).WindowHandle(), &menu);
+    EXPECT_EQ(menu.left, 320);
+    EXPECT_EQ(menu.top, 410);
+    Key(VK_RETURN);
+    EXPECT_TRUE(PumpUntil([this] { return !IsIconic(Wnd()); }, 2000));
+    RECT after{};
+    GetWindowRect(Wnd(), &after);
+    EXPECT_TRUE(EqualRect(&before, &after)) << "back at its bounds";
+    EXPECT_FALSE(Application().GetMinimized());
+}
+
 TEST_F(SkinMenu, CloseFromTheMenuFreesTheFormSafelyAfterTheMenuHasGone) {
     // A secondary form asked to free itself: another form stands in as the
     // program's main form, whose close would end the loop instead.

@@ -85,6 +85,9 @@ TbsMenuPlace PlaceMenuWindow(const TbsMenuPlaceInput& in) {
     } else {
         p.X = R.Right + W + 1 <= A.Right ? R.Right + 1 : R.Left - W - 1;
     }
+    // Asked for above the work area (a window parked off the screen): the
+    // menu still opens where it can be seen.
+    if (p.Y < A.Top) p.Y = A.Top;
     return p;
 }
 
