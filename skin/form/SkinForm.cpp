@@ -476,6 +476,7 @@ LRESULT TbsSkinForm::FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             const LRESULT r = CallOld(msg, wParam, lParam);
             OnActivate();
             LayerBorderActivate(LOWORD(wParam) != WA_INACTIVE);
+            UpdateClientCover(LOWORD(wParam) != WA_INACTIVE);
             if (LOWORD(wParam) == WA_INACTIVE) FSkinMenu->CloseAll();
             return r;
         }
@@ -498,6 +499,7 @@ LRESULT TbsSkinForm::FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         case WM_DESTROY:
             LayerBorderHide();
+            FClientCover.reset();
             break;
         case WM_LAYEREDBORDERSCHANGED:
         case WM_AEROBLURCHANGED:

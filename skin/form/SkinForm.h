@@ -45,6 +45,7 @@
 #include "platform/Handles.h"
 #include "platform/portable/ClassRegistry.h"
 #include "skin/data/SkinData.h"
+#include "skin/form/ClientInActivePanel.h"
 #include "skin/form/FormLayerBorder.h"
 #include "skin/form/SkinFormObjects.h"
 #include "skin/form/portable/FormBehaviour.h"
@@ -57,7 +58,6 @@
 #include "skin/paint/portable/LayerFade.h"
 
 enum class TbsWindowState { wsNormal, wsMinimized, wsMaximized };
-enum class TbsClientInActiveEffect { bsieSemiTransparent, bsieBlur };
 
 // Error text when the component is put on anything but a form.
 inline constexpr const char* SSkinFormNeedsForm = "Invalid class typecast: the skinned frame's owner must be a form";
@@ -285,6 +285,9 @@ public:
     // came) is ended by the next message the window gets.
     static constexpr DWORD kFadeDeadlineMs = 2000;
     static constexpr UINT kFadeInterval = 10;  // ms between steps
+    // The cover over the client area while the form is inactive
+    // (ClientInActiveEffect), or null.
+    TbsClientInActivePanel* ClientCover() const { return FClientCover.get(); }
 
     // ---- the system menu (SkinFormSysMenu.cpp) ----
     // Opens the system menu at a screen point (a right press on the
@@ -363,6 +366,9 @@ private:
     bool OnMoving(RECT& proposed);
     // WM_SIZE: keeps the real state when the system changes it.
     void TrackSystemState(WPARAM sizeType);
+    // WM_ACTIVATE: the client cover comes with the deactivation of a shown
+    // form and goes with its activation.
+    void UpdateClientCover(bool active);
 
     // ---- system menu (SkinFormSysMenu.cpp) ----
     void BuildSystemMenu();
@@ -448,6 +454,7 @@ private:
     TLayerFade FFormFade;
     DWORD FFadeStarted = 0;
     TbsMagneticSnap FSnap;
+    std::unique_ptr<TbsClientInActivePanel> FClientCover;
 };
 
 // Registers TbsSkinForm with its stored properties; a registry that has it

@@ -265,3 +265,13 @@ bool TbsSkinForm::OnMoving(RECT& proposed) {
     proposed = RECT{at.X, at.Y, at.X + width, at.Y + height};
     return true;
 }
+
+// ---- the inactive client cover ------------------------------------------------------------
+
+void TbsSkinForm::UpdateClientCover(bool active) {
+    FClientCover.reset();
+    HWND wnd = FOwnerForm->WindowHandle();
+    if (active || !FClientInActiveEffect || !IsWindowVisible(wnd) || IsIconic(wnd)) return;
+    FClientCover = std::make_unique<TbsClientInActivePanel>(
+        wnd, FClientInActiveEffectType, [this](HDC dc) { PaintClientBackground(dc); });
+}

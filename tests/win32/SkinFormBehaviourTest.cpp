@@ -252,4 +252,65 @@ TEST_F(SkinFormBehaviour, MagneticEdgeSnapsAndLetsGoWhenThePointerMovesOn) {
     SendMessageA(Wnd(), WM_EXITSIZEMOVE, 0, 0);
 }
 
+TEST_F(SkinFormBehaviour, InactiveClientIsCoveredSeenThroughTheBackgroundOrBlurredUntilActivated) {
+    HWND dark = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_BLACKRECT, 40, 40, 60, 60, Wnd(), nullptr,
+                                nullptr, nullptr);
+    ASSERT_NE(dark, nullptr);
+    Frame->SetClientInActiveEffect(true);
+    Show();
+    SendMessageA(Wnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_EQ(Frame->ClientCover(), nullptr);
+    TbsBitmap background;
+    background.SetSize(Form->GetClientWidth(), Form->GetClientHeight());
+    SendMessageA(Wnd(), WM_ERASEBKGND, WPARAM(background.DC()), 0);
+    TbsBitmap shown;  // the client area as the screen has it
+    shown.SetSize(Form->GetClientWidth(), Form->GetClientHeight());
+    HDC formDc = GetDC(Wnd());
+    BitBlt(shown.DC(), 0, 0, shown.Width(), shown.Height(), formDc, 0, 0, SRCCOPY);
+    ReleaseDC(Wnd(), formDc);
+    GdiFlush();
+    const std::uint32_t control = *shown.PixelPtr(70, 70);
+    ASSERT_NE(control & 0xFFFFFF, *background.PixelPtr(70, 70) & 0xFFFFFF) << "the control stands out";
+
+    SendMessageA(Wnd(), WM_ACTIVATE, WA_INACTIVE, 0);
+    ASSERT_NE(Frame->ClientCover(), nullptr);
+    HWND cover = Frame->ClientCover()->WindowHandle();
+    ASSERT_TRUE(IsWindowVisible(cover));
+    EXPECT_EQ(GetWindow(Wnd(), GW_CHILD), cover) << "on top of the controls";
+    RECT rc{};
+    GetClientRect(cover, &rc);
+    EXPECT_EQ(rc.right, Form->GetClientWidth());
+    EXPECT_EQ(rc.bottom, Form->GetClientHeight());
+    const TbsBitmap& picture = Frame->ClientCover()->Picture();
+    auto channel = [](std::uint32_t p, int shift) { return int((p >> shift) & 0xFF); };
+    for (int shift : {0, 8, 16}) {
+        // Over the control: the background at 170 over it.
+        const int bg = channel(*background.PixelPtr(70, 70), shift);
+        EXPECT_NEAR(channel(*picture.PixelPtr(70, 70), shift), (channel(control, shift) * 85 + bg * 170) / 255, 1);
+        // Over the background: the background itself.
+        EXPECT_NEAR(channel(*picture.PixelPtr(250, 150), shift), channel(*background.PixelPtr(250, 150), shift), 1);
+    }
+    SendMessageA(Wnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_EQ(Frame->ClientCover(), nullptr);
+    EXPECT_FALSE(IsWindow(cover));
+
+    // Blurred: the control's edge is softened, its middle keeps its colour.
+    Frame->SetClientInActiveEffectType(TbsClientInActiveEffect::bsieBlur);
+    SendMessageA(Wnd(), WM_ACTIVATE, WA_INACTIVE, 0);
+    ASSERT_NE(Frame->ClientCover(), nullptr);
+    const TbsBitmap& blurred = Frame->ClientCover()->Picture();
+    EXPECT_EQ(*blurred.PixelPtr(70, 70) & 0xFFFFFF, control & 0xFFFFFF);
+    const int inside = channel(*blurred.PixelPtr(40, 70), 8), outside = channel(*blurred.PixelPtr(39, 70), 8);
+    const int was = channel(control, 8), bg = channel(*shown.PixelPtr(39, 70), 8);
+    EXPECT_GT(inside, was) << "the edge takes some of the lighter background";
+    EXPECT_LT(outside, bg) << "and gives some of the control to it";
+    SendMessageA(Wnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_EQ(Frame->ClientCover(), nullptr);
+
+    Frame->SetClientInActiveEffect(false);
+    SendMessageA(Wnd(), WM_ACTIVATE, WA_INACTIVE, 0);
+    EXPECT_EQ(Frame->ClientCover(), nullptr) << "off: no cover";
+    DestroyWindow(dark);
+}
+
 }  // namespace
