@@ -201,6 +201,15 @@ bool TForm::DialogChar(char ch) {
 
 bool TForm::HandleDialogMessage(MSG& msg) {
     if (!HandleAllocated() || msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
+    if (OnShortCut && (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN)) {
+        // Alt held is also in the message itself (bit 29 of a system key).
+        unsigned shift = KeyShiftState();
+        if (msg.message == WM_SYSKEYDOWN && (msg.lParam & (LPARAM(1) << 29))) shift |= ssAlt;
+        bool handled = false;
+        auto handler = OnShortCut;  // a copy: the handler may replace itself
+        handler(WORD(msg.wParam), shift, handled);
+        if (handled) return true;
+    }
     if (msg.wParam == VK_TAB) return IsDialogMessageA(GetHandle(), &msg) != FALSE;
     const bool enterOrEscape = msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE;
     switch (msg.message) {

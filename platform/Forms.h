@@ -76,6 +76,11 @@ public:
     // Keyboard navigation for a key message taken from the queue for a
     // window of this form (see above); true when it was used up here.
     bool HandleDialogMessage(MSG& msg);
+    // Sees every key press (WM_KEYDOWN, WM_SYSKEYDOWN) taken from the queue
+    // for a window of this form before the dialog keys; setting handled
+    // uses it up. A component that installs one keeps the one before it
+    // and passes on what it does not take.
+    std::function<void(WORD key, unsigned shift, bool& handled)> OnShortCut;
 
     void SetOnCreate(TNotifyEvent value) { FOnCreate = std::move(value); }
     void SetOnClose(TCloseEvent value) { FOnClose = std::move(value); }

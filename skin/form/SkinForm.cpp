@@ -70,6 +70,8 @@ TbsSkinForm::TbsSkinForm(TComponent* AOwner) : TComponent(AOwner), FOwnerForm(Re
     FSkinMenu = std::make_unique<TbsSkinMenu>(nullptr);
     FLayerBorder->CanResize = [this] { return Resizable() && !FRolledUp && !FormMinimized(); };
     FHook = std::make_unique<THook>(*this, *FOwnerForm);
+    FPreviousShortCut = std::move(FOwnerForm->OnShortCut);
+    FOwnerForm->OnShortCut = [this](WORD key, unsigned shift, bool& handled) { FormShortCut(key, shift, handled); };
     // The frame's own buttons replace the form's.
     FOldFormIcons = FOwnerForm->GetBorderIcons();
     FOwnerForm->SetBorderIcons(0);
@@ -88,6 +90,7 @@ TbsSkinForm::~TbsSkinForm() {
     const TRect client = formAlive ? FOwnerForm->GetClientRect() : TRect{};
     FHook.reset();
     if (!formAlive) return;
+    FOwnerForm->OnShortCut = std::move(FPreviousShortCut);
     if (FOwnerForm->HandleAllocated()) {
         for (UINT_PTR id : {tidFormMouseOut, tidFormCaptionMorph, tidFormCaptionAnimation}) FOwnerForm->StopTimer(id);
         if (GetCapture() == FOwnerForm->WindowHandle()) ReleaseCapture();

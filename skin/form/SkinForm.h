@@ -310,6 +310,10 @@ public:
     void SetMaxMenuItemsInWindow(int value) { FMaxMenuItemsInWindow = value; }
     // Runs a command of the system menu (the menu has closed by then).
     void RunSystemMenuCommand(TbsSysMenuAction action);
+    // The form's short-cuts: this event first (it may mark the key
+    // handled); Alt+Space then goes on to the system, which opens the
+    // system menu; other keys go to the handler the form had before.
+    std::function<void(WORD key, unsigned shift, bool& handled)> OnShortCut;
 
 protected:
     // Every message of the form's window comes here first.
@@ -375,6 +379,7 @@ private:
     // Alt+Space: below the first enabled system-menu button.
     void ShowSystemMenuFromKeyboard();
     void OnSkinMenuClosed();
+    void FormShortCut(WORD key, unsigned shift, bool& handled);
     LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
 
     // ---- the layered border following the form (SkinFormLayer.cpp) ----
@@ -455,6 +460,7 @@ private:
     DWORD FFadeStarted = 0;
     TbsMagneticSnap FSnap;
     std::unique_ptr<TbsClientInActivePanel> FClientCover;
+    std::function<void(WORD, unsigned, bool&)> FPreviousShortCut;  // the form's handler before ours
 };
 
 // Registers TbsSkinForm with its stored properties; a registry that has it

@@ -75,6 +75,17 @@ void TbsSkinForm::ShowSystemMenuFromKeyboard() {
     }
 }
 
+void TbsSkinForm::FormShortCut(WORD key, unsigned shift, bool& handled) {
+    if (OnShortCut) OnShortCut(key, shift, handled);
+    if (handled) return;
+    // Alt+Space goes on to the system, which makes it the keyboard-menu
+    // command that opens the skinned menu (OnSysCommand): taking it here
+    // would leave the system thinking Alt was pressed alone, and its
+    // release would close the menu again.
+    if (FSkinnable && key == VK_SPACE && shift == ssAlt) return;
+    if (FPreviousShortCut) FPreviousShortCut(key, shift, handled);
+}
+
 void TbsSkinForm::OnSkinMenuClosed() {
     // The button that dropped the menu down comes back up.
     for (const auto& object : FObjects) {

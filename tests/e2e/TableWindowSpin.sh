@@ -198,7 +198,7 @@ wait_height 333 "a double click on the rolled-up caption"
 # nothing takes the X window away, but the layered border's four strip
 # windows go; Alt+Space over the window opens the system menu at the
 # pointer, whose first item is then Restore, and the strips come back.
-shown() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
+shown() { { xdotool search --onlyvisible --name '' 2>/dev/null || true; } | wc -l; }  # none shown is a count too
 wait_shown() {  # count, what
   local n=""
   for _ in $(seq 1 50); do n=$(shown); [ "$n" = "$1" ] && return 0; sleep 0.1; done

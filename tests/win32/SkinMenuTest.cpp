@@ -174,6 +174,27 @@ TEST_F(SkinMenu, AltSpaceOnTheMinimisedWindowOpensAtThePointerAndRestoreBringsIt
     EXPECT_FALSE(Application().GetMinimized());
 }
 
+TEST_F(SkinMenu, ShortCutsReachTheEventFirstAndAltSpaceOpensTheMenuThroughTheSystem) {
+    std::vector<WORD> seen;
+    bool takeSpace = false;
+    Frame->OnShortCut = [&](WORD key, unsigned, bool& handled) {
+        seen.push_back(key);
+        handled = takeSpace && key == VK_SPACE;
+    };
+    MSG altSpace{Wnd(), WM_SYSKEYDOWN, VK_SPACE, LPARAM(1) << 29, 0, {}};
+    EXPECT_FALSE(Form->HandleDialogMessage(altSpace)) << "Alt+Space goes on to the system";
+    // ... whose keyboard-menu command opens the skinned menu.
+    SendMessageA(Wnd(), WM_SYSCHAR, ' ', LPARAM(1) << 29);
+    EXPECT_TRUE(Menu().GetMenuOpen());
+    Menu().CloseAll();
+    MSG plain{Wnd(), WM_KEYDOWN, 'A', 0, 0, {}};
+    EXPECT_FALSE(Form->HandleDialogMessage(plain)) << "other keys go on";
+    takeSpace = true;
+    EXPECT_TRUE(Form->HandleDialogMessage(altSpace));
+    EXPECT_FALSE(Menu().GetMenuOpen()) << "the event took it first";
+    EXPECT_EQ(seen, (std::vector<WORD>{VK_SPACE, 'A', VK_SPACE}));
+}
+
 TEST_F(SkinMenu, CloseFromTheMenuFreesTheFormSafelyAfterTheMenuHasGone) {
     // A secondary form asked to free itself: another form stands in as the
     // program's main form, whose close would end the loop instead.
