@@ -147,6 +147,7 @@ void TbsSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation != TOperation::opRemove) return;
     if ((AComponent == FSkinData || AComponent == FMenusSkinData) && FSkinMenu) FSkinMenu->CloseAll();
     if (AComponent == FMenusSkinData) FMenusSkinData = nullptr;
+    if (AComponent == FTrayIcon) FTrayIcon = nullptr;
     if (AComponent == FSkinData) {
         FSkinData = nullptr;
         if (!IsDestroying()) ChangeSkinData();
@@ -486,6 +487,9 @@ LRESULT TbsSkinForm::FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_SYSCOMMAND:
             if (!FSkinnable) break;
             return OnSysCommand(wParam, lParam);
+        case WM_RESTOREDFROMTRAY:
+            if (FOwnerForm->HandleAllocated()) SetForegroundWindow(FOwnerForm->WindowHandle());
+            return 0;
         case WM_SKINMENUCLOSED:
             OnSkinMenuClosed();
             return 0;

@@ -43,6 +43,7 @@
 #include "platform/Forms.h"
 #include "platform/Graphics.h"
 #include "platform/Handles.h"
+#include "platform/TrayIcon.h"
 #include "platform/portable/ClassRegistry.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/ClientInActivePanel.h"
@@ -251,8 +252,8 @@ public:
     virtual void CommandMaximize();
     // Rolls the form up to its caption, or down again.
     virtual void CommandRollUp();
-    // Nothing without a tray icon (this program has none).
-    virtual void CommandMinimizeToTray() {}
+    // To the tray (GoToTray); nothing without a tray icon.
+    virtual void CommandMinimizeToTray() { GoToTray(); }
     // Closes the form (WM_CLOSE), minimises or restores it.
     virtual void CommandClose();
     virtual void CommandMinimize();
@@ -288,6 +289,25 @@ public:
     // The cover over the client area while the form is inactive
     // (ClientInActiveEffect), or null.
     TbsClientInActivePanel* ClientCover() const { return FClientCover.get(); }
+
+    // ---- the tray (SkinFormTray.cpp) ----
+    // The tray icon that keeps the application (not owned; none by
+    // default, as for the table window). Without one the tray calls do
+    // nothing.
+    TTrayIcon* GetTrayIcon() const { return FTrayIcon; }
+    void SetTrayIcon(TTrayIcon* value);
+    // Minimising goes to the tray.
+    bool GetAlwaysMinimizeToTray() const { return FAlwaysMinimizeToTray; }
+    void SetAlwaysMinimizeToTray(bool value) { FAlwaysMinimizeToTray = value; }
+    // The icon stays in the tray while the form is shown.
+    bool GetAlwaysShowInTray() const { return FAlwaysShowInTray; }
+    void SetAlwaysShowInTray(bool value);
+    void GoToTray();
+    void ReturnFromTray();
+    // The tray icon's menu (Restore, Close) at a screen point, and its items.
+    void ShowTrayMenu(TPoint screen);
+    TMenuItem& TrayMenuItems() { return FTrayMenuItems; }
+    TNotifyEvent OnMinimizeToTray, OnRestoreFromTray;
 
     // ---- the system menu (SkinFormSysMenu.cpp) ----
     // Opens the system menu at a screen point (a right press on the
@@ -461,6 +481,9 @@ private:
     TbsMagneticSnap FSnap;
     std::unique_ptr<TbsClientInActivePanel> FClientCover;
     std::function<void(WORD, unsigned, bool&)> FPreviousShortCut;  // the form's handler before ours
+    TTrayIcon* FTrayIcon = nullptr;  // not owned
+    bool FAlwaysMinimizeToTray = false, FAlwaysShowInTray = false;
+    TMenuItem FTrayMenuItems;
 };
 
 // Registers TbsSkinForm with its stored properties; a registry that has it

@@ -35,6 +35,8 @@ void RegisterSkinFormClasses(TClassRegistry& registry) {
         .Enum<TbsPositionInMonitor>("PositionInMonitor", &F::SetPositionInMonitor, kPositionInMonitorNames)
         .Int("MenusAlphaBlendValue", &F::GetMenusAlphaBlendValue, &F::SetMenusAlphaBlendValue)
         .Bool("Magnetic", &F::GetMagnetic, &F::SetMagnetic)
+        .Bool("AlwaysMinimizeToTray", &F::GetAlwaysMinimizeToTray, &F::SetAlwaysMinimizeToTray)
+        .Bool("AlwaysShowInTray", &F::GetAlwaysShowInTray, &F::SetAlwaysShowInTray)
         .Int("MagneticSize", &F::GetMagneticSize, &F::SetMagneticSize)
         .Bool("UseSkinFontInCaption", &F::GetUseSkinFontInCaption, &F::SetUseSkinFontInCaption)
         .Bool("UseSkinFontInMenu", &F::GetUseSkinFontInMenu, &F::SetUseSkinFontInMenu)

@@ -11,6 +11,10 @@ void TbsSkinForm::CommandMaximize() {
 
 void TbsSkinForm::CommandMinimize() {
     const bool minimized = FormMinimized() || (IsMainForm() && Application().GetMinimized());
+    if (!minimized && FAlwaysMinimizeToTray && FTrayIcon) {
+        GoToTray();
+        return;
+    }
     ApplyWindowState(minimized ? TbsWindowState::wsNormal : TbsWindowState::wsMinimized);
 }
 

@@ -313,4 +313,46 @@ TEST_F(SkinFormBehaviour, InactiveClientIsCoveredSeenThroughTheBackgroundOrBlurr
     DestroyWindow(dark);
 }
 
+TEST_F(SkinFormBehaviour, TrayKeepsTheApplicationAndItsMenuBringsItBack) {
+    Show();
+    Frame->GoToTray();
+    EXPECT_TRUE(IsWindowVisible(Wnd())) << "no tray icon: nothing happens";
+    Frame->SetAlwaysMinimizeToTray(true);
+    Frame->CommandMinimize();
+    EXPECT_TRUE(IsIconic(Wnd())) << "no tray icon: an ordinary minimise";
+    Frame->CommandMinimize();
+    ASSERT_FALSE(IsIconic(Wnd()));
+
+    TTrayIcon tray(nullptr);
+    Frame->SetTrayIcon(&tray);
+    int went = 0, came = 0;
+    Frame->OnMinimizeToTray = [&went](TComponent*) { ++went; };
+    Frame->OnRestoreFromTray = [&came](TComponent*) { ++came; };
+    Frame->CommandMinimize();  // the button, with AlwaysMinimizeToTray
+    EXPECT_FALSE(IsWindowVisible(Wnd()));
+    EXPECT_TRUE(tray.InTray());
+    EXPECT_TRUE(tray.GetVisible());
+    EXPECT_EQ(went, 1);
+
+    Frame->ShowTrayMenu(TPoint{400, 300});
+    ASSERT_TRUE(Frame->SkinMenu().GetMenuOpen());
+    TbsSkinPopupWindow& w = Frame->SkinMenu().Window(0);
+    ASSERT_EQ(w.EntryCount(), 3);
+    EXPECT_EQ(w.Entry(0).MenuItem->GetName(), "TRAY_BSF_RESTORE");
+    EXPECT_EQ(w.Entry(2).MenuItem->GetName(), "TRAY_BSF_CLOSE");
+    w.HandleKey(VK_RETURN);  // Restore, the first item
+    EXPECT_TRUE(PumpUntil([this] { return IsWindowVisible(Wnd()) != FALSE; }, 2000));
+    EXPECT_FALSE(tray.InTray());
+    EXPECT_FALSE(tray.GetVisible()) << "the icon goes with the return";
+    EXPECT_EQ(came, 1);
+
+    Frame->SetAlwaysShowInTray(true);
+    EXPECT_TRUE(tray.GetVisible());
+    Frame->GoToTray();
+    Frame->ReturnFromTray();
+    EXPECT_TRUE(IsWindowVisible(Wnd()));
+    EXPECT_TRUE(tray.GetVisible()) << "AlwaysShowInTray keeps it";
+    Frame->SetTrayIcon(nullptr);
+}
+
 }  // namespace
