@@ -148,6 +148,7 @@ void TbsSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
     if ((AComponent == FSkinData || AComponent == FMenusSkinData) && FSkinMenu) FSkinMenu->CloseAll();
     if (AComponent == FMenusSkinData) FMenusSkinData = nullptr;
     if (AComponent == FTrayIcon) FTrayIcon = nullptr;
+    if (AComponent == FSystemMenu) FSystemMenu = nullptr;
     if (AComponent == FSkinData) {
         FSkinData = nullptr;
         if (!IsDestroying()) ChangeSkinData();

@@ -319,6 +319,10 @@ public:
     // system menu as last built.
     TbsSkinMenu& SkinMenu() const { return *FSkinMenu; }
     TMenuItem& SystemMenuItems() { return FSystemMenuItems; }
+    // A menu of the user's shown instead of the default one (not owned);
+    // with UseDefaultSysMenu the standard items join it.
+    TPopupMenu* GetSystemMenu() const { return FSystemMenu; }
+    void SetSystemMenu(TPopupMenu* value);
     // The skin the menus use: MenusSkinData when set, else SkinData.
     TbsSkinData* GetMenusSkinData() const { return FMenusSkinData; }
     void SetMenusSkinData(TbsSkinData* value);
@@ -395,7 +399,9 @@ private:
     void UpdateClientCover(bool active);
 
     // ---- system menu (SkinFormSysMenu.cpp) ----
-    void BuildSystemMenu();
+    // The items the system menu shows now: the default menu, or the user's
+    // merged with the standard items.
+    TMenuItem& BuildSystemMenu();
     // Alt+Space: below the first enabled system-menu button.
     void ShowSystemMenuFromKeyboard();
     void OnSkinMenuClosed();
@@ -484,6 +490,7 @@ private:
     TTrayIcon* FTrayIcon = nullptr;  // not owned
     bool FAlwaysMinimizeToTray = false, FAlwaysShowInTray = false;
     TMenuItem FTrayMenuItems;
+    TPopupMenu* FSystemMenu = nullptr;  // not owned
 };
 
 // Registers TbsSkinForm with its stored properties; a registry that has it

@@ -201,6 +201,11 @@ void TbsSkinForm::StartFade() {
     HWND wnd = FOwnerForm->WindowHandle();
     FFormFade.Start(FormFadeTarget(FAlphaBlend, FAlphaBlendValue), 15);
     FFadeStarted = TickCount();
+    // The desktop's own show animation would play over the fade.
+    if (IsVistaOrLater() && !FTransitionsOff) {
+        SetWindowTransitions(wnd, false);
+        FTransitionsOff = true;
+    }
     // Invisible only once the timer that brings it back is running.
     if (!SetTimer(wnd, tidFormFadeIn, kFadeInterval, nullptr) || !MakeLayered(0)) {
         FinishFade();

@@ -15,25 +15,53 @@ void TbsSkinForm::SetMenusSkinData(TbsSkinData* value) {
     if (FMenusSkinData) FreeNotification(FMenusSkinData);
 }
 
-void TbsSkinForm::BuildSystemMenu() {
+TMenuItem& TbsSkinForm::BuildSystemMenu() {
     TbsSysMenuState state;
     state.Icons = FBorderIcons;
     state.Minimized = FormMinimized();
     state.Maximized = FormMaximized();
     state.RolledUp = FRolledUp;
     const TbsResourceStrData* strings = FSkinData ? FSkinData->GetResourceStrData() : nullptr;
-    FSystemMenuItems.Clear();
-    for (const TbsSysMenuEntry& entry : DefaultSystemMenu(state)) {
+    auto make = [this, strings](const TbsSysMenuEntry& entry) {
         std::string caption = entry.Caption;
         if (strings && !entry.Key.empty()) {
             std::string text = strings->GetResStr(entry.Key);
             if (!text.empty()) caption = std::move(text);
         }
-        TMenuItem* item = FSystemMenuItems.Add(caption, entry.Name);
+        auto item = std::make_unique<TMenuItem>();
+        item->SetCaption(caption);
+        item->SetName(entry.Name);
         if (!entry.ShortCut.empty()) item->SetShortCut(TextToShortCut(entry.ShortCut));
         const TbsSysMenuAction action = entry.Action;
         if (action != bssmNone) item->OnClick = [this, action](TMenuItem&) { RunSystemMenuCommand(action); };
+        return item;
+    };
+    const std::vector<TbsSysMenuEntry> entries = DefaultSystemMenu(state);
+    if (!FSystemMenu) {
+        FSystemMenuItems.Clear();
+        for (const TbsSysMenuEntry& entry : entries) FSystemMenuItems.Add(make(entry));
+        return FSystemMenuItems;
     }
+    // The user's menu: the standard items of the last opening go, and
+    // with UseDefaultSysMenu the present ones come back at the top (in the
+    // order minimise, restore, maximise, roll-up, tray) and close at the end.
+    TMenuItem& user = FSystemMenu->Items();
+    for (int i = user.Count() - 1; i >= 0; --i)
+        if (user.Items(i)->GetName().rfind("BSF_", 0) == 0) user.Delete(i);
+    if (!FUseDefaultSysMenu) return user;
+    for (const char* name : {"BSF_MINTOTRAY", "BSF_ROLLUP", "BSF_MAXITEM", "BSF_RESTORE", "BSF_MINITEM"})
+        for (const TbsSysMenuEntry& entry : entries)
+            if (entry.Name == name) user.Insert(0, make(entry));
+    for (const TbsSysMenuEntry& entry : entries)
+        if (entry.Name == "BSF_CLOSE") user.Add(make(entry));
+    return user;
+}
+
+void TbsSkinForm::SetSystemMenu(TPopupMenu* value) {
+    if (value == FSystemMenu) return;
+    if (FSystemMenu) RemoveFreeNotification(FSystemMenu);
+    FSystemMenu = value;
+    if (FSystemMenu) FreeNotification(FSystemMenu);
 }
 
 void TbsSkinForm::ShowSystemMenu(TPoint screen) { ShowSystemMenuAt(TRect{screen.X, screen.Y, screen.X, screen.Y}); }
@@ -45,7 +73,7 @@ void TbsSkinForm::ShowSystemMenuAt(const TRect& below) {
     // windows take the clicks from here on.
     if (GetCapture() == wnd) ReleaseCapture();
     FMouseCaptureObject = -1;
-    BuildSystemMenu();
+    TMenuItem& items = BuildSystemMenu();
     TbsSkinMenu& menu = *FSkinMenu;
     menu.UseSkinFont = FUseSkinFontInMenu;
     menu.UseSkinSize = FUseSkinSizeInMenu;
@@ -55,7 +83,7 @@ void TbsSkinForm::ShowSystemMenuAt(const TRect& below) {
     menu.MaxMenuItemsInWindow = FMaxMenuItemsInWindow;
     menu.DefaultItemHeight = FDefMenuItemHeight;
     menu.DefaultItemFont().Assign(FDefMenuItemFont);
-    menu.Popup(wnd, FMenusSkinData ? FMenusSkinData : FSkinData, false, FSystemMenuItems, below, 0);
+    menu.Popup(wnd, FMenusSkinData ? FMenusSkinData : FSkinData, false, items, below, 0);
 }
 
 void TbsSkinForm::ShowSystemMenuFromKeyboard() {
@@ -83,6 +111,21 @@ void TbsSkinForm::FormShortCut(WORD key, unsigned shift, bool& handled) {
     // would leave the system thinking Alt was pressed alone, and its
     // release would close the menu again.
     if (FSkinnable && key == VK_SPACE && shift == ssAlt) return;
+    // The user system menu's own short-cuts.
+    if (FSystemMenu) {
+        TShortCut pressed = ShortCut(key, 0);
+        if (shift & ssShift) pressed |= scShift;
+        if (shift & ssCtrl) pressed |= scCtrl;
+        if (shift & ssAlt) pressed |= scAlt;
+        TMenuItem& user = FSystemMenu->Items();
+        for (int i = 0; i < user.Count(); ++i) {
+            TMenuItem* item = user.Items(i);
+            if (item->GetShortCut() != pressed || !item->GetEnabled() || !item->GetVisible()) continue;
+            item->Click();
+            handled = true;
+            return;
+        }
+    }
     if (FPreviousShortCut) FPreviousShortCut(key, shift, handled);
 }
 

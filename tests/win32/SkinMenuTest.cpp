@@ -10,6 +10,7 @@
 #include "platform/Handles.h"
 #include "platform/SystemHooks.h"
 #include "platform/portable/AppMessages.h"
+#include "platform/portable/ShortCuts.h"
 #include "skin/form/SkinForm.h"
 #include "tests/win32/SkinControlFixture.h"
 #include "tests/win32/WindowTestSupport.h"
@@ -193,6 +194,30 @@ TEST_F(SkinMenu, ShortCutsReachTheEventFirstAndAltSpaceOpensTheMenuThroughTheSys
     EXPECT_TRUE(Form->HandleDialogMessage(altSpace));
     EXPECT_FALSE(Menu().GetMenuOpen()) << "the event took it first";
     EXPECT_EQ(seen, (std::vector<WORD>{VK_SPACE, 'A', VK_SPACE}));
+}
+
+TEST_F(SkinMenu, UserSystemMenuTakesTheStandardItemsOnceAndItsShortCutsWork) {
+    TPopupMenu user(nullptr);
+    int about = 0;
+    TMenuItem* item = user.Items().Add("&About", "about");
+    item->SetShortCut(ShortCut('A', scAlt));
+    item->OnClick = [&about](TMenuItem&) { ++about; };
+    Frame->SetSystemMenu(&user);
+    for (int opening = 0; opening < 2; ++opening) {
+        Frame->ShowSystemMenu(TPoint{300, 100});
+        ASSERT_TRUE(Menu().GetMenuOpen());
+        EXPECT_EQ(Captions(0), (std::vector<std::string>{"BSF_MINITEM", "BSF_ROLLUP", "about", "BSF_CLOSE"}))
+            << "opening " << opening;
+        Menu().CloseAll();
+    }
+    Frame->SetUseDefaultSysMenu(false);
+    Frame->ShowSystemMenu(TPoint{300, 100});
+    EXPECT_EQ(Captions(0), (std::vector<std::string>{"about"}));
+    Menu().CloseAll();
+    MSG altA{Wnd(), WM_SYSKEYDOWN, 'A', LPARAM(1) << 29, 0, {}};
+    EXPECT_TRUE(Form->HandleDialogMessage(altA));
+    EXPECT_EQ(about, 1);
+    Frame->SetSystemMenu(nullptr);
 }
 
 TEST_F(SkinMenu, CloseFromTheMenuFreesTheFormSafelyAfterTheMenuHasGone) {
