@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/WindowObject.h"
 #include "platform/portable/Exception.h"
 #include "platform/portable/TimerIds.h"
 #include "skin/data/SkinData.h"
@@ -59,18 +60,9 @@ TbsFormLayerWindow::~TbsFormLayerWindow() {
 }
 
 LRESULT CALLBACK TbsFormLayerWindow::StaticWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        auto* created = static_cast<TbsFormLayerWindow*>(create->lpCreateParams);
-        created->FWnd = wnd;
-        SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-    }
-    auto* self = reinterpret_cast<TbsFormLayerWindow*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
+    TbsFormLayerWindow* self = WindowObject<TbsFormLayerWindow>(wnd, msg, lParam);
     if (!self) return DefWindowProcA(wnd, msg, wParam, lParam);
-    if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
-        return DefWindowProcA(wnd, msg, wParam, lParam);
-    }
+    if (msg == WM_NCCREATE) self->FWnd = wnd;
     return self->WndProc(msg, wParam, lParam);
 }
 

@@ -406,6 +406,9 @@ private:
     void ShowSystemMenuFromKeyboard();
     void OnSkinMenuClosed();
     void FormShortCut(WORD key, unsigned shift, bool& handled);
+    // Opens items below a screen rectangle in the form's skinned menu, with
+    // the form's menu settings.
+    void PopupFormMenu(TMenuItem& items, const TRect& below);
     LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
 
     // ---- the layered border following the form (SkinFormLayer.cpp) ----

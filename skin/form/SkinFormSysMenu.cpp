@@ -73,7 +73,11 @@ void TbsSkinForm::ShowSystemMenuAt(const TRect& below) {
     // windows take the clicks from here on.
     if (GetCapture() == wnd) ReleaseCapture();
     FMouseCaptureObject = -1;
-    TMenuItem& items = BuildSystemMenu();
+    PopupFormMenu(BuildSystemMenu(), below);
+}
+
+void TbsSkinForm::PopupFormMenu(TMenuItem& items, const TRect& below) {
+    HWND wnd = FOwnerForm->WindowHandle();
     TbsSkinMenu& menu = *FSkinMenu;
     menu.UseSkinFont = FUseSkinFontInMenu;
     menu.UseSkinSize = FUseSkinSizeInMenu;

@@ -57,6 +57,5 @@ void TbsSkinForm::ShowTrayMenu(TPoint screen) {
         ReturnFromTray();
         CommandClose();
     };
-    FSkinMenu->Popup(FOwnerForm->WindowHandle(), FMenusSkinData ? FMenusSkinData : FSkinData, false, FTrayMenuItems,
-                     TRect{screen.X, screen.Y, screen.X, screen.Y}, 0);
+    PopupFormMenu(FTrayMenuItems, TRect{screen.X, screen.Y, screen.X, screen.Y});
 }

@@ -1,5 +1,6 @@
 #include "skin/paint/LayerWindow.h"
 
+#include "platform/WindowObject.h"
 #include "skin/paint/LayeredApi.h"
 
 namespace {
@@ -52,18 +53,9 @@ int TbsLayerWindow::Left() const { return WindowRect(FHandle.Get()).left; }
 int TbsLayerWindow::Top() const { return WindowRect(FHandle.Get()).top; }
 
 LRESULT CALLBACK TbsLayerWindow::StaticWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        auto* created = static_cast<TbsLayerWindow*>(create->lpCreateParams);
-        created->FWnd = wnd;
-        SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-    }
-    auto* self = reinterpret_cast<TbsLayerWindow*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
+    TbsLayerWindow* self = WindowObject<TbsLayerWindow>(wnd, msg, lParam);
     if (!self) return DefWindowProcA(wnd, msg, wParam, lParam);
-    if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
-        return DefWindowProcA(wnd, msg, wParam, lParam);
-    }
+    if (msg == WM_NCCREATE) self->FWnd = wnd;
     return self->WndProc(msg, wParam, lParam);
 }
 

@@ -511,9 +511,14 @@ TEST(TableWindowRounds, RepeatedRoundsLeaveTheHandleCountsFlat) {
     HWND button = form->bsSkinButton1->GetHandle();
     auto playRound = [&] {
         form->bsSkinEdit1->SetText("100000");  // the stake never outgrows the balance
+        // A whole round may pass within one turn of the loop: the spin
+        // count tells that it began.
+        const TRouletteRound& round = *form->Round();
+        const auto spinsBefore = round.GetSpinCount();
         PostMessageA(button, BM_CLICK, 0, 0);
-        return PumpUntil([&] { return form->Timer1->IsRunning(); }, 2000) &&
-               PumpUntil([&] { return !form->Timer1->IsRunning() && IsWindowEnabled(button); }, 5000);
+        return PumpUntil([&] { return round.GetState() == TRoundState::rsSpinning || round.GetSpinCount() != spinsBefore; },
+                         2000) &&
+               PumpUntil([&] { return round.GetState() == TRoundState::rsIdle && IsWindowEnabled(button); }, 5000);
     };
     auto counts = [] {
         std::vector<long> live;
