@@ -7,6 +7,7 @@
 #include "platform/StdCtrls.h"
 #include "platform/portable/Colors.h"
 #include "platform/portable/Exception.h"
+#include "platform/portable/Menus.h"
 
 namespace {
 
@@ -106,6 +107,7 @@ TClassRegistry& FrameworkClasses() {
     if (!registered) {
         registered = true;
         RegisterControls(registry);
+        RegisterMenuClasses(registry);
     }
     return registry;
 }

@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "platform/portable/Accelerator.h"
+#include "platform/portable/ClassRegistry.h"
+#include "platform/portable/Exception.h"
+#include "platform/portable/LayoutText.h"
 
 std::string TMenuItem::DisplayCaption() const {
     std::string text;
@@ -82,4 +85,53 @@ void TMenuItem::Update() {
 void TMenuItem::Click() {
     if (Action && Action->OnExecute) Action->OnExecute(*this);
     else if (OnClick) OnClick(*this);
+}
+
+// ---- layouts ----------------------------------------------------------------------
+
+TMenuItemComponent::TMenuItemComponent(TComponent* AOwner)
+    : TComponent(AOwner), FUnplaced(std::make_unique<TMenuItem>()), FItem(FUnplaced.get()) {}
+
+void TMenuItemComponent::SetParentComponent(TComponent* value) {
+    TMenuItem* parent = nullptr;
+    if (auto* menu = dynamic_cast<TPopupMenu*>(value)) parent = &menu->Items();
+    else if (auto* item = dynamic_cast<TMenuItemComponent*>(value)) parent = &item->Item();
+    if (!parent) throw Exception("a menu item belongs in a popup menu or another menu item");
+    if (!FUnplaced) throw Exception("the menu item is placed already");
+    FItem->SetName(GetName());
+    parent->Add(std::move(FUnplaced));
+}
+
+void TMenuItemComponent::SetOnClick(TNotifyEvent value) {
+    if (!value) {
+        FItem->OnClick = nullptr;
+        return;
+    }
+    FItem->OnClick = [this, handler = std::move(value)](TMenuItem&) { handler(this); };
+}
+
+void RegisterMenuClasses(TClassRegistry& registry) {
+    if (registry.Find("TPopupMenu")) return;
+    TClassBuilder<TPopupMenu>(registry, "TPopupMenu", "TComponent")
+        .Creatable()
+        .Bool("AutoLineReduction", &TPopupMenu::GetAutoLineReduction, &TPopupMenu::SetAutoLineReduction);
+    using C = TMenuItemComponent;
+    TClassBuilder<C>(registry, "TMenuItem", "TComponent")
+        .Creatable()
+        .Value("Caption", [](C& c, const TLayoutValue& v) { c.Item().SetCaption(LayoutString(v)); })
+        .Value("ShortCut",
+               [](C& c, const TLayoutValue& v) {
+                   // Stored as its number, or written out ("Ctrl+S").
+                   c.Item().SetShortCut(v.Kind == TLayoutValue::TKind::String ? TextToShortCut(LayoutString(v))
+                                                                        : TShortCut(LayoutInteger(v, 0, 0xFFFF)));
+               })
+        .Value("Enabled", [](C& c, const TLayoutValue& v) { c.Item().SetEnabled(LayoutBool(v)); })
+        .Value("Checked", [](C& c, const TLayoutValue& v) { c.Item().SetChecked(LayoutBool(v)); })
+        .Value("RadioItem", [](C& c, const TLayoutValue& v) { c.Item().SetRadioItem(LayoutBool(v)); })
+        .Value("GroupIndex", [](C& c, const TLayoutValue& v) { c.Item().SetGroupIndex(LayoutInt(v)); })
+        .Value("Visible", [](C& c, const TLayoutValue& v) { c.Item().SetVisible(LayoutBool(v)); })
+        .Value("Default", [](C& c, const TLayoutValue& v) { c.Item().SetDefault(LayoutBool(v)); })
+        .Value("ImageIndex", [](C& c, const TLayoutValue& v) { c.Item().SetImageIndex(LayoutInt(v)); })
+        .Value("Hint", [](C& c, const TLayoutValue& v) { c.Item().SetHint(LayoutString(v)); })
+        .Event("OnClick", &C::SetOnClick);
 }

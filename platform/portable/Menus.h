@@ -119,3 +119,26 @@ private:
     TMenuItem FItems;
     bool FAutoLineReduction = true;
 };
+
+// A menu item as a layout names it: a component placed in a popup menu or
+// in another such item, which puts its item into that menu's (or item's)
+// sub-items when placed. Item() is the code's way to the item; it belongs
+// to the menu's tree, not to this component, and is valid while the menu
+// lives.
+class TMenuItemComponent : public TComponent {
+public:
+    explicit TMenuItemComponent(TComponent* AOwner);
+    TMenuItem& Item() const { return *FItem; }
+    // Moves the item into the parent's sub-items, named as the component.
+    void SetParentComponent(TComponent* value) override;
+    void SetOnClick(TNotifyEvent value);
+
+private:
+    std::unique_ptr<TMenuItem> FUnplaced;  // the item until it is placed
+    TMenuItem* FItem;                      // not owned once placed
+};
+
+class TClassRegistry;
+// Registers TPopupMenu and TMenuItem (as TMenuItemComponent) for layouts;
+// a registry that has them already is left as it is.
+void RegisterMenuClasses(TClassRegistry& registry);

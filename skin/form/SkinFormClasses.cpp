@@ -26,6 +26,8 @@ void RegisterSkinFormClasses(TClassRegistry& registry) {
     TClassBuilder<F> form(registry, "TbsSkinForm", "TComponent");
     form.Creatable()
         .Ref("SkinData", &F::GetSkinData, &F::SetSkinData)
+        .Ref("MenusSkinData", &F::GetMenusSkinData, &F::SetMenusSkinData)
+        .Ref("SystemMenu", &F::GetSystemMenu, &F::SetSystemMenu)
         .Value("BorderIcons", [](F& f, const TLayoutValue& v) { f.SetBorderIcons(LayoutSet(v, kSkinBorderIconNames)); })
         .Enum<TbsWindowState>("WindowState", &F::SetWindowState, kWindowStateNames)
         .Bool("ShowIcon", &F::GetShowIcon, &F::SetShowIcon)

@@ -4,6 +4,10 @@
 // the mark of a checked entry.
 #include <gtest/gtest.h>
 
+#include "platform/portable/ClassRegistry.h"
+#include "platform/portable/Exception.h"
+#include "platform/portable/LayoutReader.h"
+#include "platform/portable/LayoutText.h"
 #include "platform/portable/Menus.h"
 #include "skin/menus/portable/MenuGeometry.h"
 
@@ -160,6 +164,75 @@ TEST(MenuGeometry, CheckMarkComesFromTheCheckPictureWhetherOrNotARadioPictureIsS
     EXPECT_EQ(MenuMarkOf(true, true, true, false), bsmmRadioDot);
     EXPECT_EQ(MenuMarkOf(true, true, false, true), bsmmRadioImage);
     EXPECT_EQ(MenuMarkOf(false, false, true, true), bsmmNone);
+}
+
+class TMenuRoot : public TComponent {
+public:
+    TMenuRoot() : TComponent(nullptr) {}
+    TNotifyEvent FindMethod(const std::string& name) override {
+        if (name == "SpinClick") return [this](TComponent* sender) { Clicked = sender; };
+        return {};
+    }
+    TComponent* Clicked = nullptr;
+};
+
+std::string ReadMenus(TMenuRoot& root, const std::string& text) {
+    static TClassRegistry registry;
+    if (!registry.Find("TComponent")) {
+        TClassBuilder<TComponent>(registry, "TComponent", "");
+        TClassBuilder<TMenuRoot>(registry, "TMenuRoot", "TComponent");
+        RegisterMenuClasses(registry);
+    }
+    try {
+        ReadLayout(root, ParseLayoutText(text, nullptr), registry);
+    } catch (const Exception& e) {
+        return e.what();
+    }
+    return {};
+}
+
+TEST(MenuLayout, PopupMenusAndTheirItemsComeFromALayout) {
+    TMenuRoot root;
+    ASSERT_EQ(ReadMenus(root, R"(
+        Root: TMenuRoot {
+          Menu1: TPopupMenu {
+            AutoLineReduction = False
+            Spin1: TMenuItem { Caption = "&Spin" ShortCut = 16416 OnClick = SpinClick }
+            N1: TMenuItem { Caption = "-" }
+            Stake1: TMenuItem {
+              Caption = "S&take"
+              Five1: TMenuItem { Caption = "5 VKS" RadioItem = True GroupIndex = 1 Checked = True }
+              Ten1: TMenuItem { Caption = "10 VKS" RadioItem = True GroupIndex = 1 }
+            }
+            Close1: TMenuItem { Caption = "&Close" ShortCut = "Alt+F4" Enabled = False Hint = "Ends the game" }
+          }
+        })"), "");
+    auto* menu = dynamic_cast<TPopupMenu*>(root.FindComponent("Menu1"));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_FALSE(menu->GetAutoLineReduction());
+    const TMenuItem& items = menu->Items();
+    ASSERT_EQ(items.Count(), 4);
+    EXPECT_EQ(items.Items(0)->GetName(), "Spin1");
+    EXPECT_EQ(items.Items(0)->ShortCutText(), "Ctrl+Space");
+    EXPECT_EQ(items.Items(2)->Count(), 2);
+    EXPECT_TRUE(items.Items(2)->Items(0)->GetChecked());
+    EXPECT_TRUE(items.Items(2)->Items(1)->GetRadioItem());
+    EXPECT_EQ(items.Items(3)->ShortCutText(), "Alt+F4");
+    EXPECT_FALSE(items.Items(3)->GetEnabled());
+    EXPECT_EQ(items.Items(3)->GetHint(), "Ends the game");
+    // The layout's handler runs with the item's component as the sender.
+    items.Items(0)->Click();
+    EXPECT_EQ(root.Clicked, root.FindComponent("Spin1"));
+    auto* spin = dynamic_cast<TMenuItemComponent*>(root.FindComponent("Spin1"));
+    ASSERT_NE(spin, nullptr);
+    EXPECT_EQ(&spin->Item(), items.Items(0));
+}
+
+TEST(MenuLayout, AMenuItemOutsideAMenuIsALayoutError) {
+    TMenuRoot root;
+    const std::string error = ReadMenus(root, R"(Root: TMenuRoot { Stray1: TMenuItem { Caption = "x" } })");
+    EXPECT_NE(error.find("Stray1"), std::string::npos) << error;
+    EXPECT_NE(error.find("a menu item belongs in a popup menu"), std::string::npos) << error;
 }
 
 }  // namespace
