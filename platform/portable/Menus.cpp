@@ -5,6 +5,7 @@
 #include "platform/portable/Accelerator.h"
 #include "platform/portable/ClassRegistry.h"
 #include "platform/portable/Exception.h"
+#include "platform/portable/ImageList.h"
 #include "platform/portable/LayoutText.h"
 
 std::string TMenuItem::DisplayCaption() const {
@@ -87,6 +88,23 @@ void TMenuItem::Click() {
     else if (OnClick) OnClick(*this);
 }
 
+TImageList* TMenuItem::GetImages() const {
+    const TMenuItem* root = this;
+    while (root->FParent) root = root->FParent;
+    return root->FImages;
+}
+
+void TPopupMenu::SetImages(TImageList* value) {
+    if (TImageList* old = FItems.GetImages()) RemoveFreeNotification(old);
+    FItems.SetImages(value);
+    if (value) FreeNotification(value);
+}
+
+void TPopupMenu::Notification(TComponent* AComponent, TOperation Operation) {
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == TOperation::opRemove && AComponent == FItems.GetImages()) FItems.SetImages(nullptr);
+}
+
 // ---- layouts ----------------------------------------------------------------------
 
 TMenuItemComponent::TMenuItemComponent(TComponent* AOwner)
@@ -114,7 +132,12 @@ void RegisterMenuClasses(TClassRegistry& registry) {
     if (registry.Find("TPopupMenu")) return;
     TClassBuilder<TPopupMenu>(registry, "TPopupMenu", "TComponent")
         .Creatable()
-        .Bool("AutoLineReduction", &TPopupMenu::GetAutoLineReduction, &TPopupMenu::SetAutoLineReduction);
+        .Bool("AutoLineReduction", &TPopupMenu::GetAutoLineReduction, &TPopupMenu::SetAutoLineReduction)
+        .Ref("Images", &TPopupMenu::GetImages, &TPopupMenu::SetImages);
+    TClassBuilder<TImageList>(registry, "TImageList", "TComponent")
+        .Creatable()
+        .Value("Width", [](TImageList& l, const TLayoutValue& v) { l.SetSize(LayoutInt(v), l.GetHeight()); })
+        .Value("Height", [](TImageList& l, const TLayoutValue& v) { l.SetSize(l.GetWidth(), LayoutInt(v)); });
     using C = TMenuItemComponent;
     TClassBuilder<C>(registry, "TMenuItem", "TComponent")
         .Creatable()

@@ -17,6 +17,7 @@
 #include "platform/portable/ShortCuts.h"
 
 class TMenuItem;
+class TImageList;
 
 // An action an item is linked to: it may update the item before it shows
 // (enabled, checked, caption) and runs instead of the item's OnClick.
@@ -66,6 +67,11 @@ public:
     // Linked action, or none (not owned: the action outlives the item).
     TMenuAction* Action = nullptr;
 
+    // The image list of the menu the item is in (its root's), or null.
+    TImageList* GetImages() const;
+    // Sets the image list of a root item (the popup menu does).
+    void SetImages(TImageList* value) { FImages = value; }
+
     // ---- sub-items, owned ----
     int Count() const { return int(FItems.size()); }
     TMenuItem* Items(int index) const { return FItems.at(std::size_t(index)).get(); }
@@ -101,6 +107,7 @@ private:
     int FImageIndex = -1;
     std::string FHint;
     TMenuItem* FParent = nullptr;  // not owned
+    TImageList* FImages = nullptr;  // not owned; the root's only
     std::vector<std::unique_ptr<TMenuItem>> FItems;
 };
 
@@ -114,6 +121,10 @@ public:
     // Removes separators made redundant by hidden items before it shows.
     bool GetAutoLineReduction() const { return FAutoLineReduction; }
     void SetAutoLineReduction(bool value) { FAutoLineReduction = value; }
+    // The pictures the items draw by their image index (not owned).
+    TImageList* GetImages() const { return FItems.GetImages(); }
+    void SetImages(TImageList* value);
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
     TMenuItem FItems;

@@ -3,6 +3,8 @@
 // and the scroll markers. Drawing is in SkinPopupWindowPaint.cpp.
 #include "skin/menus/SkinMenu.h"
 
+#include "platform/portable/ImageList.h"
+
 #include <windowsx.h>
 
 #include <algorithm>
@@ -118,7 +120,9 @@ void TbsSkinPopupWindow::SetWindowSize() {
         GetTextExtentPoint32A(screen.Get(), text.c_str(), int(text.size()), &size);
         in.TextWidth = std::max(in.TextWidth, int(size.cx) + 2);
     }
-    FGlyphColumn = 19;  // no image list
+    // The image column: the menu's pictures and 5 pixels, or 19 without them.
+    const TImageList* images = FEntries.empty() ? nullptr : FEntries.front()->MenuItem->GetImages();
+    FGlyphColumn = images ? images->GetWidth() + 5 : 19;
     in.GlyphColumn = FGlyphColumn;
     if (FFrameSkinned) {
         const TPixelBuffer& picture = *SkinPicture(skin, FFramePictureIndex);

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "platform/portable/Colors.h"
+#include "platform/portable/ImageList.h"
 #include "skin/data/SkinData.h"
 #include "skin/paint/Composition.h"
 #include "skin/paint/MarkersGdi.h"
@@ -68,6 +69,19 @@ bool SymbolOf(const std::string& name, TbsCaptionSymbol& symbol) {
 }
 
 // A part of the picture drawn centred in area.
+// A disabled item's picture: grey, at a third of its alpha (premultiplied).
+void GreyOut(TbsBitmap& picture) {
+    GdiFlush();
+    for (int y = 0; y < picture.Height(); ++y) {
+        for (int x = 0; x < picture.Width(); ++x) {
+            std::uint32_t& p = *picture.PixelPtr(x, y);
+            const std::uint32_t a = p >> 24, r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
+            const std::uint32_t grey = (r * 77 + g * 150 + b * 29) >> 8;
+            p = ((a / 3) << 24) | ((grey / 3) * 0x010101u);
+        }
+    }
+}
+
 void DrawPicturePart(HDC dc, const TbsBitmap& picture, const TRect& part, const TRect& area) {
     if (part.IsEmpty() || picture.Empty()) return;
     const int x = area.Left + (area.Width() - part.Width()) / 2;
@@ -222,7 +236,8 @@ void TbsSkinPopupWindow::DrawEntryContent(HDC dc, const TbsSkinMenuItem& entry, 
     }
     const bool plain = record == nullptr || !FFrameSkinned;
     const bool imageRect = !plain && !record->ImageRect.IsEmpty();
-    const int column = plain ? FGlyphColumn : imageRect ? 0 : kImageColumn;
+    const TImageList* images = item.GetImages();
+    const int column = plain ? FGlyphColumn : imageRect ? 0 : images ? images->GetWidth() + 5 : kImageColumn;
     TRect captionRect{textRect.Left + column, textRect.Top, textRect.Right - (plain ? 19 : 16), textRect.Bottom};
     Text(dc, item.DisplayCaption(), captionRect, color, DT_LEFT | DT_VCENTER);
     if (item.GetShortCut()) Text(dc, item.ShortCutText(), captionRect, color, DT_RIGHT | DT_VCENTER);
@@ -242,9 +257,15 @@ void TbsSkinPopupWindow::DrawEntryContent(HDC dc, const TbsSkinMenuItem& entry, 
     const TColor markColor = !plain && record->UseImageColor
                                  ? (highlighted ? record->ActiveImageColor : record->ImageColor)
                                  : color;
-    if (item.Bitmap && !item.Bitmap->Empty()) {
+    // The item's own picture, else the menu's picture at its image index
+    // (greyed and faint when the item is disabled).
+    const TPixelBuffer* image = item.Bitmap && !item.Bitmap->Empty() ? item.Bitmap.get()
+                                : images && images->Valid(item.GetImageIndex()) ? &images->Image(item.GetImageIndex())
+                                                                               : nullptr;
+    if (image) {
         TbsBitmap own;
-        own.Assign(*item.Bitmap);
+        own.Assign(*image);
+        if (!item.GetEnabled()) GreyOut(own);
         own.SetAlphaBlend(true);
         DrawPicturePart(dc, own, TRect{0, 0, own.Width(), own.Height()}, area);
         if (item.GetChecked()) {

@@ -10,6 +10,7 @@
 #include "platform/Handles.h"
 #include "platform/SystemHooks.h"
 #include "platform/portable/AppMessages.h"
+#include "platform/portable/ImageList.h"
 #include "platform/portable/ShortCuts.h"
 #include "skin/form/SkinForm.h"
 #include "tests/win32/SkinControlFixture.h"
@@ -218,6 +219,37 @@ TEST_F(SkinMenu, UserSystemMenuTakesTheStandardItemsOnceAndItsShortCutsWork) {
     EXPECT_TRUE(Form->HandleDialogMessage(altA));
     EXPECT_EQ(about, 1);
     Frame->SetSystemMenu(nullptr);
+}
+
+TEST_F(SkinMenu, ItemsDrawTheMenusPicturesByIndexGreyedWhenDisabled) {
+    TImageList images(nullptr, 16, 16);
+    images.Add(TPixelBuffer(16, 16, 0xFFFF0000u));  // opaque red
+    TMenuItem root;
+    root.SetImages(&images);
+    root.Add("&Red")->SetImageIndex(0);
+    TMenuItem* off = root.Add("&Off");
+    off->SetImageIndex(0);
+    off->SetEnabled(false);
+    root.Add("&None")->SetImageIndex(3);  // past the list: no picture
+    Menu().Popup(Wnd(), Manager, false, root, TRect{200, 200, 200, 200});
+    TbsSkinPopupWindow& w = Menu().Window(0);
+    RECT rc{};
+    GetClientRect(w.WindowHandle(), &rc);
+    TbsBitmap shot;
+    shot.SetSize(rc.right, rc.bottom);
+    w.PaintTo(shot.DC());
+    GdiFlush();
+    auto redIn = [&shot](const TRect& r) {
+        int n = 0;
+        for (int y = r.Top; y < r.Bottom; ++y)
+            for (int x = r.Left; x < r.Right; ++x)
+                if ((*shot.PixelPtr(x, y) & 0xFFFFFF) == 0xFF0000) ++n;
+        return n;
+    };
+    EXPECT_EQ(redIn(w.Entry(0).ObjectRect), 16 * 16) << "the whole picture";
+    EXPECT_EQ(redIn(w.Entry(1).ObjectRect), 0) << "greyed";
+    EXPECT_EQ(redIn(w.Entry(2).ObjectRect), 0);
+    Menu().CloseAll();
 }
 
 TEST_F(SkinMenu, CloseFromTheMenuFreesTheFormSafelyAfterTheMenuHasGone) {

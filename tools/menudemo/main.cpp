@@ -15,11 +15,22 @@
 #include <string>
 
 #include "platform/Forms.h"
+#include "platform/portable/ImageList.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/SkinForm.h"
 #include "skin/menus/SkinMenu.h"
 
 namespace {
+
+// Two pictures for the menu: a green disc and an orange square.
+void FillImages(TImageList& images) {
+    TPixelBuffer disc(16, 16), square(16, 16, 0xFFE08020u);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            if ((x - 7.5) * (x - 7.5) + (y - 7.5) * (y - 7.5) < 49) disc.Pixels[std::size_t(y * 16 + x)] = 0xFF20C040u;
+    images.Add(std::move(disc));
+    images.Add(std::move(square));
+}
 
 void BuildThreeLevels(TMenuItem& root) {
     root.Add("-Rozudavuvo-")->SetEnabled(false);
@@ -39,11 +50,19 @@ void BuildThreeLevels(TMenuItem& root) {
     colours->Add("&Black");
     colours->Add("&Green (closed)")->SetEnabled(false);
     root.Add("-");
-    root.Add("&History", "history")->SetShortCut(ShortCut('H', scCtrl));
-    root.Add("&Disabled", "disabled")->SetEnabled(false);
+    TMenuItem* history = root.Add("&History", "history");
+    history->SetShortCut(ShortCut('H', scCtrl));
+    history->SetImageIndex(0);
+    TMenuItem* disabled = root.Add("&Disabled", "disabled");
+    disabled->SetEnabled(false);
+    disabled->SetImageIndex(1);
     root.Add("-");
     root.Add("&Close", "BSF_CLOSE")->SetShortCut(ShortCut(VK_F4, scAlt));
 }
+
+// The window's time is up (a timer procedure has the system's calling
+// convention, which a lambda does not give on 32-bit Windows).
+VOID CALLBACK QuitTimer(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(0); }
 
 }  // namespace
 
@@ -74,6 +93,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
     TbsSkinMenu menu(nullptr);
     TMenuItem root;
+    TImageList images(nullptr);
+    FillImages(images);
+    if (!tall) root.SetImages(&images);
     if (tall) {
         for (int i = 0; i < 80; ++i) root.Add("Number " + std::to_string(i));
     } else {
@@ -94,7 +116,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         menu.Window(1).HandleKey(VK_RIGHT);
     };
     open();
-    SetTimer(wnd, 77, UINT(seconds) * 1000, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(0); });
+    SetTimer(wnd, 77, UINT(seconds) * 1000, QuitTimer);
     while (!Application().GetTerminated()) {
         if (!Application().HandleMessage()) WaitMessage();
     }
