@@ -142,6 +142,10 @@ private:
     int FActiveAlpha = 255, FInActiveAlpha = 255;
     TRect FLayerRect;
     std::array<TbsBitmap, 4> FPieces;
+    // What the pieces were built for: a rebuild for the same size and
+    // picture (a repaint, a move) keeps them.
+    int FBuiltWidth = -1, FBuiltHeight = -1;
+    bool FBuiltInactive = false;
     std::array<std::unique_ptr<TbsFormLayerWindow>, 4> FWindows;
     TLayerFade FFade;
 };
