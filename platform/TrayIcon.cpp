@@ -43,7 +43,7 @@ void TTrayIcon::Notify(DWORD action) {
     data.hWnd = FWindow.Get();
     data.uID = kIconId;
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    data.uCallbackMessage = kCallbackMessage;
+    data.uCallbackMessage = WM_TRAYICONNOTIFY;
     data.hIcon = FIcon ? FIcon : LoadIconA(nullptr, IDI_APPLICATION);
     std::strncpy(data.szTip, FHint.c_str(), sizeof(data.szTip) - 1);
     const BOOL ok = Shell_NotifyIconA(action, &data);
@@ -86,7 +86,7 @@ void TTrayIcon::RestoreFromTray() {
 
 LRESULT CALLBACK TTrayIcon::WndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<TTrayIcon*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
-    if (msg == kCallbackMessage && self) {
+    if (msg == WM_TRAYICONNOTIFY && self) {
         switch (LOWORD(lParam)) {
             case WM_LBUTTONDBLCLK:
                 if (self->OnDblClick) self->OnDblClick(self);

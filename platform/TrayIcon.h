@@ -41,8 +41,6 @@ public:
     TNotifyEvent OnDblClick;
     std::function<void(TPoint screen)> OnPopup;
 
-    // The icon's callback message on its own window.
-    static constexpr UINT kCallbackMessage = WM_APP + 4;
 
 private:
     static LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -174,8 +174,8 @@ HWND TbsFormLayerBorder::Window(TbsLayerSide side) const {
 
 int TbsFormLayerBorder::CurrentAlpha() const { return FFade.Running() ? FFade.Current() : StateAlpha(); }
 
-void TbsFormLayerBorder::BuildPieces(int width, int height) {
-    if (width == FBuiltWidth && height == FBuiltHeight && UsesInactivePicture() == FBuiltInactive) return;
+bool TbsFormLayerBorder::BuildPieces(int width, int height) {
+    if (width == FBuiltWidth && height == FBuiltHeight && UsesInactivePicture() == FBuiltInactive) return false;
     FBuiltWidth = width;
     FBuiltHeight = height;
     FBuiltInactive = UsesInactivePicture();
@@ -195,6 +195,7 @@ void TbsFormLayerBorder::BuildPieces(int width, int height) {
     build(lsBottom, width, sizes.BottomHeight, LayerBottomPieceBlits(FMetrics, width, height));
     build(lsLeft, sizes.LeftWidth, sizes.SideHeight, LayerLeftPieceBlits(FMetrics, width, height));
     build(lsRight, sizes.RightWidth, sizes.SideHeight, LayerRightPieceBlits(FMetrics, width, height));
+    return true;
 }
 
 void TbsFormLayerBorder::CreateWindows() {
@@ -222,6 +223,7 @@ void TbsFormLayerBorder::PlaceWindows() {
 }
 
 void TbsFormLayerBorder::DrawWindows(int alpha) {
+    FDrawnAlpha = alpha;
     for (int side = lsLeft; side <= lsBottom; ++side) {
         HWND wnd = Window(TbsLayerSide(side));
         const TbsBitmap& piece = FPieces[std::size_t(side)];
@@ -264,19 +266,29 @@ void TbsFormLayerBorder::HideLayer() {
         window.reset();
     }
     for (TbsBitmap& piece : FPieces) piece.SetSize(0, 0);
+    FBuiltWidth = FBuiltHeight = -1;
+    FDrawnAlpha = -1;
     FShown = false;
 }
 
 void TbsFormLayerBorder::UpdateLayer() { SetLayerBounds(FormBounds()); }
 
+void TbsFormLayerBorder::RedrawLayer() {
+    // PERF: under wine the four layered updates cost about 1 ms each (the
+    // pictures go to the X server in full); only the strips of a changed
+    // side would need to go.
+    if (FShown) DrawWindows(CurrentAlpha());
+}
+
 void TbsFormLayerBorder::SetLayerBounds(const TRect& formBounds) {
-    // PERF: under wine each layered update and each z-order change below is
-    // a round trip to the server and a copy to the X server (about 11 ms for
-    // the four windows together); an update for unchanged bounds could skip
-    // the placing and redrawing altogether.
     if (!FShown) return;
-    FLayerRect = LayerBorderRect(FMetrics, formBounds, formBounds.Height());
-    BuildPieces(FLayerRect.Width(), FLayerRect.Height());
+    const TRect next = LayerBorderRect(FMetrics, formBounds, formBounds.Height());
+    const bool rebuilt = BuildPieces(next.Width(), next.Height());
+    // Each layered update and z-order change is a round trip to the window
+    // server (under wine also a copy to the X server): an update that would
+    // show the same pictures at the same place does nothing.
+    if (!rebuilt && next == FLayerRect && FDrawnAlpha == CurrentAlpha()) return;
+    FLayerRect = next;
     PlaceWindows();
     DrawWindows(CurrentAlpha());
     PlaceBelowForm();

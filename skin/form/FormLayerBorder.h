@@ -83,6 +83,8 @@ public:
     void HideLayer();
     // Rebuilds the strips for the form's current bounds and moves the windows.
     void UpdateLayer();
+    // Gives the windows their pictures again (nothing else changes).
+    void RedrawLayer();
     // As UpdateLayer, for explicit form bounds (a live resize, a restore).
     void SetLayerBounds(const TRect& formBounds);
     // Moves the windows only.
@@ -119,7 +121,8 @@ public:
     bool HitTestEnabled() const { return FHitTestEnable; }
 
 private:
-    void BuildPieces(int width, int height);
+    // False when the pieces were already built for that size and picture.
+    bool BuildPieces(int width, int height);
     void CreateWindows();
     void DrawWindows(int alpha);
     void PlaceWindows();
@@ -146,6 +149,7 @@ private:
     // picture (a repaint, a move) keeps them.
     int FBuiltWidth = -1, FBuiltHeight = -1;
     bool FBuiltInactive = false;
+    int FDrawnAlpha = -1;  // the alpha the windows show now; -1 without windows
     std::array<std::unique_ptr<TbsFormLayerWindow>, 4> FWindows;
     TLayerFade FFade;
 };

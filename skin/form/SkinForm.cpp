@@ -488,6 +488,9 @@ LRESULT TbsSkinForm::FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_SYSCOMMAND:
             if (!FSkinnable) break;
             return OnSysCommand(wParam, lParam);
+        case WM_SHOWLAYERBORDER:
+            if (!FLayerBorder->Shown()) LayerBorderShow();
+            return 0;
         case WM_RESTOREDFROMTRAY:
             if (FOwnerForm->HandleAllocated()) SetForegroundWindow(FOwnerForm->WindowHandle());
             return 0;

@@ -51,7 +51,10 @@ void TbsSkinForm::LayerBorderWindowPosChanged(const WINDOWPOS& pos) {
         return;
     }
     if (!FLayerBorder->Shown()) {
-        LayerBorderShow();
+        // Shown with the form: the border's windows come after the form's
+        // first paint, so the window itself appears as soon as it can.
+        if (pos.flags & SWP_SHOWWINDOW) PostMessageA(wnd, WM_SHOWLAYERBORDER, 0, 0);
+        else LayerBorderShow();
         return;
     }
     if (!(pos.flags & SWP_NOSIZE)) FLayerBorder->UpdateLayer();

@@ -9,6 +9,7 @@
 #include "platform/Handles.h"
 #include "platform/portable/AppMessages.h"
 #include "skin/form/SkinForm.h"
+#include "skin/paint/LayeredApi.h"
 #include "skin/paint/portable/CompositionPixels.h"
 #include "tests/win32/SkinControlFixture.h"
 #include "tests/win32/WindowTestSupport.h"
@@ -215,6 +216,40 @@ TEST_F(FormLayerBorder, AFormWithoutABorderOrASkinHasNone) {
     PumpFor(50);
     EXPECT_FALSE(Border().Shown());
     EXPECT_FALSE(Frame->LayerBorderUsed());
+}
+
+// Counts the layered updates, then performs them.
+int gLayeredUpdates = 0;
+TUpdateLayeredWindowFunc gRealLayeredUpdate = nullptr;
+BOOL WINAPI CountingUpdate(HWND wnd, HDC dst, POINT* pos, SIZE* size, HDC src, POINT* srcPos, COLORREF key,
+                           BLENDFUNCTION* blend, DWORD flags) {
+    ++gLayeredUpdates;
+    return gRealLayeredUpdate(wnd, dst, pos, size, src, srcPos, key, blend, flags);
+}
+
+TEST_F(FormLayerBorder, AnUpdateThatChangesNothingSendsNothingAndARedrawSendsEachStripOnce) {
+    Show();
+    gRealLayeredUpdate = LayeredApi().UpdateLayeredWindow;
+    TLayeredApiFunctions counting = LayeredApi();
+    counting.UpdateLayeredWindow = CountingUpdate;
+    TLayeredApiOverride count(counting);
+    gLayeredUpdates = 0;
+    Border().UpdateLayer();
+    EXPECT_EQ(gLayeredUpdates, 0) << "same bounds, same pictures";
+    Border().RedrawLayer();
+    EXPECT_EQ(gLayeredUpdates, 4);
+    // A new size builds and sends the strips again, and they fit it.
+    gLayeredUpdates = 0;
+    SetWindowPos(Wnd(), nullptr, 0, 0, 800, 340, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(gLayeredUpdates, 4);
+    const TRect form = FormRect();
+    EXPECT_EQ(Border().LayerRect(), (TRect{form.Left - 14, form.Top - 14, form.Right + 16, form.Bottom + 15}));
+    EXPECT_EQ(Border().Piece(lsTop).Width(), form.Width() + 30);
+    // Hidden and shown again: the strips are built afresh.
+    ShowWindow(Wnd(), SW_HIDE);
+    ASSERT_FALSE(Border().Shown());
+    Show();
+    EXPECT_EQ(Border().Piece(lsTop).Width(), form.Width() + 30);
 }
 
 }  // namespace
