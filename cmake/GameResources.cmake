@@ -16,4 +16,7 @@ function(rdz_add_game_resources target)
     target_sources(${target} PRIVATE ${RDZ_LAYOUT_RC})
   endif()
   target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
+  # The layout embeds the packed skin: the top-level list makes each of
+  # these wait for it once every target is known.
+  set_property(GLOBAL APPEND PROPERTY RDZ_GAME_RESOURCE_TARGETS ${target})
 endfunction()
