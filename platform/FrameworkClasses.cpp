@@ -76,7 +76,9 @@ void RegisterControls(TClassRegistry& r) {
         .Creatable()
         .Bool("ReadOnly", &TRichEdit::SetReadOnly)
         .Enum("ScrollBars", &TRichEdit::SetScrollBars, kScrollStyleNames)
-        .Bool("Transparent", &TRichEdit::SetTransparent);
+        .Bool("Transparent", &TRichEdit::SetTransparent)
+        .Bool("WantTabs", &TRichEdit::SetWantTabs)
+        .Bool("WantReturns", &TRichEdit::SetWantReturns);
     TClassBuilder<TTimer>(r, "TTimer", "TComponent")
         .Creatable()
         .Bool("Enabled", &TTimer::SetEnabled)

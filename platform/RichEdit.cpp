@@ -51,6 +51,24 @@ void TRichEdit::ColorChanged() {
     if (HandleAllocated()) SendMessageA(GetHandle(), EM_SETBKGNDCOLOR, 0, LPARAM(ColorToRGB(GetColor())));
 }
 
+LRESULT TRichEdit::OnGetDlgCode(WPARAM key, MSG* msg) {
+    // A multi-line text control asks for every key, Tab included; a result
+    // box that kept Tab would hold the keyboard focus for ever. The dialog
+    // manager asks with the message itself, so a Tab is told apart there.
+    LRESULT code = TWinControl::OnGetDlgCode(key, msg);
+    const bool tab = key == VK_TAB || (msg && msg->wParam == VK_TAB &&
+                                       (msg->message == WM_KEYDOWN || msg->message == WM_CHAR));
+    if (FWantTabs) {
+        code |= DLGC_WANTTAB;
+    } else {
+        code &= ~LRESULT(DLGC_WANTTAB);
+        if (tab) code &= ~LRESULT(DLGC_WANTALLKEYS);
+    }
+    const bool enter = key == VK_RETURN || (msg && msg->wParam == VK_RETURN);
+    if (!FWantReturns && enter) code &= ~LRESULT(DLGC_WANTALLKEYS);
+    return code;
+}
+
 void TRichEdit::SetReadOnly(bool value) {
     FReadOnly = value;
     if (HandleAllocated()) SendMessageA(GetHandle(), EM_SETREADONLY, value ? TRUE : FALSE, 0);

@@ -58,6 +58,13 @@ TbsSkinPanel::TbsSkinPanel(TComponent* AOwner) : TbsSkinCustomControl(AOwner) {
     SetBounds(GetLeft(), GetTop(), 150, 150);
 }
 
+void TbsSkinPanel::CreateParams(TCreateParams& params) {
+    TbsSkinCustomControl::CreateParams(params);
+    // The keyboard walks into the panel's controls and back out, both ways
+    // and around the end of the form's tab order.
+    params.ExStyle |= WS_EX_CONTROLPARENT;
+}
+
 void TbsSkinPanel::SetEmptyDrawing(bool value) {
     if (value == FEmptyDrawing) return;
     FEmptyDrawing = value;

@@ -133,6 +133,7 @@ public:
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
 protected:
+    void CreateParams(TCreateParams& params) override;
     // What a panel copies from its record, beyond the base geometry.
     struct TPanelSkin {
         int BGPictureIndex = -1;

@@ -237,6 +237,44 @@ TEST_F(TableWindow, EnterOrSpaceOnTheFocusedButtonPlaysOneRoundPerPress) {
     EXPECT_EQ(Form->bsSkinEdit1->GetText(), "200") << "one stake for one space press";
 }
 
+TEST_F(TableWindow, TabAndShiftTabWalkTheTabStopsInTheirOrderAndRound) {
+    HWND form = Form->GetHandle();
+    SetForegroundWindow(form);
+    const std::vector<HWND> order = {Form->bsSkinEdit1->GetHandle(), Form->bsSkinComboBox1->GetHandle(),
+                                     Form->bsSkinComboBox2->GetHandle(), Form->bsSkinButton1->GetHandle(),
+                                     Form->bsSkinRichEdit1->GetHandle()};
+    auto press = [](WORD key, bool shift) {
+        HWND focus = GetFocus();
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+        PostMessageA(focus, WM_KEYDOWN, key, 1);
+        PostMessageA(focus, WM_KEYUP, key, LPARAM(0xC0000001));
+        PumpFor(30);
+        keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys);
+    };
+    SetFocus(order[0]);
+    ASSERT_EQ(GetFocus(), order[0]);
+    for (size_t i = 1; i <= order.size(); ++i) {
+        press(VK_TAB, false);
+        EXPECT_EQ(GetFocus(), order[i % order.size()]) << "Tab number " << i;
+    }
+    // The result box hands Tab on instead of keeping it, both ways.
+    SetFocus(order[4]);
+    press(VK_TAB, true);
+    EXPECT_EQ(GetFocus(), order[3]) << "Shift+Tab from the result box";
+    press(VK_TAB, true);
+    EXPECT_EQ(GetFocus(), order[2]);
+    // Into the player box and out of it around the start, backwards.
+    SetFocus(order[1]);
+    press(VK_TAB, true);
+    EXPECT_EQ(GetFocus(), order[0]);
+    press(VK_TAB, true);
+    EXPECT_EQ(GetFocus(), order[4]);
+}
+
 TEST_F(TableWindow, NumberByKeysAndStakeByMouseReachTheRound) {
     HWND form = Form->GetHandle();
     SetForegroundWindow(form);
