@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <map>
 
+#include "platform/Forms.h"
 #include "platform/SystemHooks.h"
 #include "platform/portable/AppMessages.h"
 #include "platform/portable/Exception.h"
@@ -634,7 +635,18 @@ void TWinControl::VisibleChanged() {
 }
 
 void TWinControl::EnabledChanged() {
-    if (FHandle) EnableWindow(FHandle.Get(), GetEnabled() ? TRUE : FALSE);
+    if (!FHandle) return;
+    HWND wnd = FHandle.Get();
+    TForm* form = GetParentForm(this);
+    if (form == this) form = nullptr;
+    // The system drops the focus of a window it disables, leaving keys to
+    // nobody; the form keeps them instead (see TForm::ControlDisabling).
+    if (!GetEnabled() && form) {
+        HWND focus = GetFocus();
+        if (focus && (focus == wnd || IsChild(wnd, focus))) form->ControlDisabling(focus);
+    }
+    EnableWindow(wnd, GetEnabled() ? TRUE : FALSE);
+    if (GetEnabled() && form) form->ControlEnabled(wnd);
 }
 
 LRESULT TWinControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) { return Dispatch(msg, wParam, lParam); }

@@ -245,6 +245,18 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             // whether or not its window exists yet.
             ForEachControl([&](TControl& control) { control.Perform(msg, wParam, lParam); });
             return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus && IsChild(GetHandle(), focus)) FFocusedControl = focus;
+            }
+            // Activation gives the form the focus, which hands it on below.
+            return TCustomControl::WndProc(msg, wParam, lParam);
+        case WM_SETFOCUS: {
+            LRESULT r = TCustomControl::WndProc(msg, wParam, lParam);
+            RestoreControlFocus();
+            return r;
+        }
         case WM_WINDOWPOSCHANGED: {
             LRESULT r = TCustomControl::WndProc(msg, wParam, lParam);
             RECT rc{};
@@ -258,6 +270,34 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         default:
             return TCustomControl::WndProc(msg, wParam, lParam);
     }
+}
+
+void TForm::RestoreControlFocus() {
+    if (FParkingFocus || !HandleAllocated()) return;
+    HWND form = GetHandle();
+    HWND target = FFocusedControl;
+    if (target && !(IsWindow(target) && IsChild(form, target))) target = FFocusedControl = nullptr;
+    if (target) {
+        // A parked control waits on the form until it is enabled again.
+        if (!IsWindowEnabled(target) || !IsWindowVisible(target)) return;
+    } else {
+        target = GetNextDlgTabItem(form, nullptr, FALSE);
+        if (!target || !IsChild(form, target)) return;
+    }
+    ::SetFocus(target);
+}
+
+void TForm::ControlDisabling(HWND focused) {
+    if (!HandleAllocated() || !IsChild(GetHandle(), focused)) return;
+    FFocusedControl = focused;
+    FParkingFocus = true;
+    ::SetFocus(GetHandle());
+    FParkingFocus = false;
+}
+
+void TForm::ControlEnabled(HWND control) {
+    if (!HandleAllocated() || !FFocusedControl || GetFocus() != GetHandle()) return;
+    if (FFocusedControl == control || IsChild(control, FFocusedControl)) RestoreControlFocus();
 }
 
 void TForm::DoCreate() {

@@ -82,6 +82,14 @@ public:
     // and passes on what it does not take.
     std::function<void(WORD key, unsigned shift, bool& handled)> OnShortCut;
 
+    // The keyboard focus inside the form. The form remembers the control
+    // that had it when the form was deactivated and gives it back when the
+    // form gets the focus again (the first tab stop when none is known). A
+    // focused control being disabled parks the focus on the form, and gets
+    // it back when it is enabled again while the form still holds it.
+    void ControlDisabling(HWND focused);
+    void ControlEnabled(HWND control);
+
     void SetOnCreate(TNotifyEvent value) { FOnCreate = std::move(value); }
     void SetOnClose(TCloseEvent value) { FOnClose = std::move(value); }
     void SetOnDestroy(TNotifyEvent value) { FOnDestroy = std::move(value); }
@@ -109,6 +117,7 @@ private:
     // Window size for a client size under the present border style.
     SIZE FrameSize() const;
     void ApplyClientSize();
+    void RestoreControlFocus();
 
     int FClientWidth = -1, FClientHeight = -1;  // -1: not set, size from Width/Height
     TPosition FPosition = TPosition::poDesigned;
@@ -117,6 +126,8 @@ private:
     unsigned FBorderIcons = biSystemMenu | biMinimize | biMaximize;
     TNotifyEvent FOnCreate, FOnDestroy;
     TCloseEvent FOnClose;
+    HWND FFocusedControl = nullptr;  // not owned; checked with IsChild before use
+    bool FParkingFocus = false;      // the form takes the focus from a control being disabled
 };
 
 class TApplication {

@@ -214,12 +214,18 @@ LRESULT TbsCustomEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 void TbsCustomEdit::OnSetFocus(HWND previous) {
     TEdit::OnSetFocus(previous);
     if (FAutoSelect && WindowHandle()) SendMessageA(WindowHandle(), EM_SETSEL, 0, -1);
+    DropReadOnlyCaret();
     RepaintBuffered();
+}
+
+void TbsCustomEdit::DropReadOnlyCaret() {
+    if (GetReadOnly() && WindowHandle() && GetFocus() == WindowHandle()) DestroyCaret();
 }
 
 void TbsCustomEdit::FontChanged() {
     TEdit::FontChanged();
     ApplyMargins();
+    DropReadOnlyCaret();
 }
 
 void TbsCustomEdit::EnabledChanged() {
@@ -628,6 +634,7 @@ void TbsSkinCustomEdit::OnSetFocus(HWND previous) {
     TbsCustomEdit::OnSetFocus(previous);
     FetchSkinRecord();
     UpdateFontColor();
+    DropReadOnlyCaret();
     RepaintAll();
 }
 

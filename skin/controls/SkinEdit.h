@@ -94,6 +94,11 @@ protected:
     void OnSetFocus(HWND previous) override;
     void FontChanged() override;
     void EnabledChanged() override;
+    // Nothing can be typed into a read-only field: while it has the focus,
+    // the focus shows as the selection and the skin's focused look, without
+    // a caret whose blinking would wake the program twice a second while it
+    // sits idle. The native edit makes a new caret on every font change.
+    void DropReadOnlyCaret();
 
 private:
     void ApplyMargins();

@@ -18,104 +18,13 @@
 # Fails when the window never appears, the program dies, a step changes
 # nothing on the screen, or the program does not end after a close.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/../.." && pwd)
-cd "$root"
-source scripts/wine-env.sh
-out=${RDZ_BUILD_DIR:-build}
-exe=$out/x86_64/bin/RozudavuvoDarizZodovi.exe
-title="Rozudavuvo Dariz Zodovi"
-fail() { echo "TableWindowSpin: $*" >&2; exit 1; }
-[ -f "$exe" ] || fail "$exe was not built"
-
-if [ -z "${DISPLAY:-}" ]; then
-  rdz_start_xvfb
-fi
-rdz_start_wine
-work=$(mktemp -d)
-game=""
-cleanup() {
-  if [ -n "$game" ] && kill -0 "$game" 2>/dev/null; then kill "$game" 2>/dev/null || true; fi
-  rm -rf "$work"
-  rdz_stop_xvfb
-}
-trap cleanup EXIT
-
-# The skin's frame: 1 pixel at the sides and the bottom, a 26-pixel caption.
-frame_left=1; frame_top=26
-# Client-area positions of the layout (pixels).
-button_x=$((344 + 75 / 2)); button_y=$((251 + 25 / 2))
-result_box=81x89+640+128
-balance_field=82x21+$((568 + 63))+$((2 + 29))   # in the group box
-status_panel=209x17+$((0 + 2))+$((285 + 3))     # in the status bar
-gauge=178x19+583+222
-# Window positions of the caption's parts (the close button sits 15 pixels
-# from the right edge, the text starts after the system-menu button).
-close_x=$((777 - 15)); close_y=13; minimise_x=$((close_x - 22))
-caption_text=150x14+28+6
-
-start_game() {  # starts the game and waits for its window: sets game, wid, X, Y, WIDTH, HEIGHT
-  rdz_wine "$exe" >"$work/game.log" 2>&1 &
-  game=$!
-  wid=""
-  for _ in $(seq 1 600); do  # up to 60 s for wine to bring the window up
-    wid=$(xdotool search --name "^$title\$" 2>/dev/null | head -n 1 || true)
-    [ -n "$wid" ] && break
-    kill -0 "$game" 2>/dev/null || fail "the program ended before its window appeared"
-    sleep 0.1
-  done
-  [ -n "$wid" ] || fail "no window titled '$title' appeared"
-  # Wine may map the window before it has taken its shaped, framed size.
-  for _ in $(seq 1 100); do
-    eval "$(xdotool getwindowgeometry --shell "$wid")"
-    [ "$WIDTH" = 777 ] && [ "$HEIGHT" = 333 ] && break
-    sleep 0.1
-  done
-  [ "$WIDTH" = 777 ] && [ "$HEIGHT" = 333 ] || fail "the window is ${WIDTH}x$HEIGHT, not 777x333"
-}
-
-expect_end() {  # how: waits for the program to end by itself after a close
-  for _ in $(seq 1 300); do
-    kill -0 "$game" 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 "$game" 2>/dev/null; then fail "the program did not end after $1"; fi
-  local status=0
-  wait "$game" || status=$?
-  game=""
-  [ "$status" = 0 ] || fail "the program ended with status $status after $1"
-}
-
-shot() {  # file: the whole window
-  import -window root -crop "777x333+$X+$Y" +repage "$1"
-}
-differ() {  # a, b [crop in client coordinates]: exit 0 when the pictures (or that part of them) differ
-  local a=$1 b=$2
-  if [ $# -ge 3 ]; then
-    local size=${3%%+*} rest=${3#*+}
-    local cx=${rest%%+*} cy=${rest#*+}
-    local crop="$size+$((cx + frame_left))+$((cy + frame_top))"
-    convert "$1" -crop "$crop" +repage "$work/a.png"; convert "$2" -crop "$crop" +repage "$work/b.png"
-    a=$work/a.png; b=$work/b.png
-  fi
-  local n
-  n=$(compare -metric AE "$a" "$b" null: 2>&1 || true)
-  [ "${n%% *}" != 0 ]
-}
-drawn() {  # file crop: exit 0 when that part of the picture is not one flat colour
-  local deviation
-  deviation=$(convert "$1" -crop "$2" +repage -colorspace gray -format '%[fx:standard_deviation]' info:)
-  awk -v d="$deviation" 'BEGIN { exit !(d > 0.02) }'
-}
+e2e_name=TableWindowSpin
+source "$(dirname "$0")/lib/TableWindow.sh"
+e2e_setup
 
 start_game
 # The first paint has landed once the picture stops changing.
-shot "$work/before.png"
-for _ in $(seq 1 50); do
-  sleep 0.2
-  shot "$work/again.png"
-  differ "$work/before.png" "$work/again.png" || break
-  cp "$work/again.png" "$work/before.png"
-done
+settled_shot "$work/before.png"
 drawn "$work/before.png" "$caption_text" || fail "no caption text where the skin puts it"
 drawn "$work/before.png" "18x18+$((close_x - 9))+$((close_y - 9))" || fail "no close button where the skin puts it"
 
@@ -164,14 +73,6 @@ xdotool mousemove $((X + 300)) $((Y + 100)) click 1
 xdotool key alt+F4
 expect_end "Alt+F4"
 
-wait_height() {  # height, what: waits for the window to take that height
-  for _ in $(seq 1 100); do
-    eval "$(xdotool getwindowgeometry --shell "$wid")"
-    [ "$HEIGHT" = "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "$2: the window is ${HEIGHT} high, not $1"
-}
 # The system menu. The pointer stays on the caption: without a window
 # manager the keys go to the window under the pointer, and the rolled-up
 # window is only its caption.

@@ -353,6 +353,7 @@ TEST_F(FrameworkDialogKeys, EveryControlOfTheWindowHearsWhereTheFocusWent) {
     auto* panel = Add<TPanel>(Form.get(), Bounds(10, 80, 100, 50));
     auto* watcher = new TFocusWatcher(Form.get());
     watcher->SetParent(panel);
+    Other->SetFocus();  // the form may have given Edit the focus already
     Edit->SetFocus();
     Other->SetFocus();
     ASSERT_GE(watcher->Seen.size(), 2u);

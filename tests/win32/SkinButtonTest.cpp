@@ -303,6 +303,7 @@ TEST_F(SkinButton, DisabledButtonNeverClicksByAnyPathAndComesBackNormal) {
     EXPECT_EQ(Clicks, 0);
     EXPECT_EQ(button->CurrentImage().Rect, bsbrDisabled);
 
+    ::SetFocus(nullptr);  // else the form gives the focus back and the face shows it
     button->SetEnabled(true);
     EXPECT_EQ(button->MorphValue(), 0.0);
     EXPECT_FALSE(button->GetDown());

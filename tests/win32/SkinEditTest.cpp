@@ -303,6 +303,7 @@ TEST_F(SkinEdit, ShownFieldShowsTheSkinFrameAndBackgroundOnScreen) {
     LoadZevrak();
     auto* edit = AddEdit(true, "");
     Form->Show();
+    ::SetFocus(nullptr);  // the form gave its only control the focus: this is the look without it
     TbsBitmap expected, shot;
     Compose(kSkinRect, 82, expected);
     FillCanvas(shot, 82, 21);
@@ -441,9 +442,34 @@ TEST_F(SkinEdit, FocusTakesTheActiveColourUntilItGoes) {
     TSystemHooksOverride away(PointerOver(Form->GetHandle(), Point(0, 0)));
     SendMessageA(edit->GetHandle(), WM_TIMER, tidEditHover, 0);
     EXPECT_EQ(edit->Font().GetColor(), kActiveFontColor);
-    ::SetFocus(Form->GetHandle());
+    ::SetFocus(nullptr);  // the form itself would hand the focus back to its only control
     ASSERT_TRUE(PumpUntil([&] { return !edit->Focused(); }, 2000));
     EXPECT_EQ(edit->Font().GetColor(), kFontColor);
+}
+
+TEST_F(SkinEdit, AFocusedReadOnlyFieldHasNoBlinkingCaretAWritableOneHas) {
+    LoadZevrak();
+    auto* edit = AddEdit(true);
+    Form->Show();
+    SetForegroundWindow(Form->GetHandle());
+    const auto caretWindow = [] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        GetGUIThreadInfo(GetCurrentThreadId(), &info);
+        return info.hwndCaret;
+    };
+    edit->SetFocus();
+    ASSERT_TRUE(PumpUntil([&] { return edit->Focused(); }, 2000));
+    EXPECT_EQ(caretWindow(), nullptr);
+    EXPECT_EQ(SendMessageA(edit->GetHandle(), EM_GETSEL, 0, 0), MAKELRESULT(0, 3)) << "the focus shows as the selection";
+    edit->Font().SetHeight(-15);  // the native edit makes its caret again
+    EXPECT_EQ(caretWindow(), nullptr);
+
+    edit->SetReadOnly(false);
+    ::SetFocus(nullptr);
+    edit->SetFocus();
+    ASSERT_TRUE(PumpUntil([&] { return edit->Focused(); }, 2000));
+    EXPECT_EQ(caretWindow(), edit->GetHandle());
 }
 
 TEST_F(SkinEdit, DisabledFieldDrawsItsTextInTheDisabledColourOverTheNormalBackground) {

@@ -237,6 +237,29 @@ TEST_F(TableWindow, EnterOrSpaceOnTheFocusedButtonPlaysOneRoundPerPress) {
     EXPECT_EQ(Form->bsSkinEdit1->GetText(), "200") << "one stake for one space press";
 }
 
+TEST_F(TableWindow, FocusStartsOnTheFirstTabStopAndComesBackToTheButtonAfterARound) {
+    HWND form = Form->GetHandle(), button = Form->bsSkinButton1->GetHandle();
+    SetForegroundWindow(form);
+    ::SetFocus(form);
+    EXPECT_EQ(GetFocus(), Form->bsSkinEdit1->GetHandle()) << "the form hands its focus to the first tab stop";
+
+    ::SetFocus(button);
+    PostMessageA(button, WM_KEYDOWN, VK_SPACE, 0);
+    PostMessageA(button, WM_KEYUP, VK_SPACE, LPARAM(0xC0000001));
+    ASSERT_TRUE(PumpUntil([&] { return Form->bsSkinStatusPanel1->GetCaption() == "Cekiliyor"; }, 2000));
+    EXPECT_FALSE(IsWindowEnabled(button));
+    EXPECT_EQ(GetFocus(), form) << "the disabled button leaves the keys with the form, not with nobody";
+    Form->Timer1Timer(Form->Timer1);
+    ASSERT_TRUE(IsWindowEnabled(button));
+    EXPECT_EQ(GetFocus(), button) << "the next round is one key away";
+
+    // Deactivation and activation keep the focused control.
+    ::SetFocus(Form->bsSkinComboBox2->GetHandle());
+    SendMessageA(form, WM_ACTIVATE, WA_INACTIVE, 0);
+    ::SetFocus(form);
+    EXPECT_EQ(GetFocus(), Form->bsSkinComboBox2->GetHandle());
+}
+
 TEST_F(TableWindow, TabAndShiftTabWalkTheTabStopsInTheirOrderAndRound) {
     HWND form = Form->GetHandle();
     SetForegroundWindow(form);
