@@ -7,8 +7,10 @@
 #include "platform/portable/Exception.h"
 #include "platform/portable/TimerIds.h"
 #include "skin/data/SkinData.h"
+#include "skin/form/portable/LayerBlurMask.h"
 #include "skin/paint/LayerWindow.h"
 #include "skin/paint/LayeredApi.h"
+#include "skin/paint/MaskRegion.h"
 #include "skin/paint/SkinAccess.h"
 #include "skin/paint/portable/CompositionPixels.h"
 
@@ -128,6 +130,8 @@ void TbsFormLayerBorder::LoadSkin(const TbsSkinData* skinData) {
     FBuiltWidth = FBuiltHeight = -1;  // pieces of the old skin
     FActiveImage = TPixelBuffer();
     FInActiveImage = TPixelBuffer();
+    FBlurMask = TPixelBuffer();
+    FDWMBlur = false;
     const TbsSkinDataCore* skin = SkinOf(skinData);
     if (!SkinUsable(skin)) return;
     const TbsDataSkinLayerFrame& frame = skin->FDefinition.LayerFrameData;
@@ -159,6 +163,11 @@ void TbsFormLayerBorder::LoadSkin(const TbsSkinData* skinData) {
     FSkinInActiveAlpha = ClampAlpha(frame.InActiveAlphaBlendValue);
     FActiveAlpha = FSkinAlpha;
     FInActiveAlpha = FSkinInActiveAlpha;
+    FDWMBlur = IsVistaOrLater() && CompositionEnabled();
+    const TPixelBuffer* blurMask = SkinPicture(skin, frame.BlurMaskPictureIndex);
+    // The mask is cut by the layer picture's steps, so it must have its size.
+    if (FDWMBlur && blurMask && blurMask->Width == FActiveImage.Width && blurMask->Height == FActiveImage.Height)
+        FBlurMask = PrepareLayerBlurMask(ViewOf(*blurMask), frame.IntersectBlurMaskRect, frame.ExcludeBlurMaskRect);
     FHasFrame = true;
 }
 
@@ -195,7 +204,40 @@ bool TbsFormLayerBorder::BuildPieces(int width, int height) {
     build(lsBottom, width, sizes.BottomHeight, LayerBottomPieceBlits(FMetrics, width, height));
     build(lsLeft, sizes.LeftWidth, sizes.SideHeight, LayerLeftPieceBlits(FMetrics, width, height));
     build(lsRight, sizes.RightWidth, sizes.SideHeight, LayerRightPieceBlits(FMetrics, width, height));
+    BuildBlurRegions(width, height);
     return true;
+}
+
+bool TbsFormLayerBorder::BlurApplies() const {
+    return FDWMBlur && !FBlurMask.Empty() && (!BlurAllowed || BlurAllowed());
+}
+
+void TbsFormLayerBorder::BuildBlurRegions(int width, int height) {
+    for (TRegionHandle& region : FBlurRegions) region.Reset();
+    if (!BlurApplies()) return;
+    const TSkinBlits blits[4] = {LayerLeftPieceBlits(FMetrics, width, height), LayerTopPieceBlits(FMetrics, width, height),
+                                 LayerRightPieceBlits(FMetrics, width, height),
+                                 LayerBottomPieceBlits(FMetrics, width, height)};
+    for (int side = lsLeft; side <= lsBottom; ++side) {
+        const TbsBitmap& piece = FPieces[std::size_t(side)];
+        if (piece.Empty()) continue;
+        TPixelBuffer strip(piece.Width(), piece.Height(), bsBlurOutside);
+        DrawSkinBlits(ViewOf(strip), ViewOf(FBlurMask), blits[side]);
+        const std::vector<TRect> runs = LayerBlurRuns(ViewOf(strip));
+        if (runs.empty()) continue;
+        FBlurRegions[std::size_t(side)] = RegionFromData(MakeRegionData(runs, TRect{0, 0, strip.Width, strip.Height}));
+    }
+}
+
+void TbsFormLayerBorder::ApplyBlur() {
+    for (int side = lsLeft; side <= lsBottom; ++side) {
+        HWND wnd = Window(TbsLayerSide(side));
+        if (!wnd) continue;
+        HRGN region = FBlurRegions[std::size_t(side)].Get();
+        if (region) EnableBlurBehind(wnd, true, region);
+        else if (FBlurred[std::size_t(side)]) EnableBlurBehind(wnd, false, nullptr);
+        FBlurred[std::size_t(side)] = region != nullptr;
+    }
 }
 
 void TbsFormLayerBorder::CreateWindows() {
@@ -253,9 +295,11 @@ void TbsFormLayerBorder::ShowLayer() {
     if (FLayerRect.IsEmpty()) return;
     BuildPieces(FLayerRect.Width(), FLayerRect.Height());
     CreateWindows();
+    FBlurred = {};
     FShown = true;
     PlaceWindows();
     DrawWindows(CurrentAlpha());
+    ApplyBlur();
     PlaceBelowForm();
 }
 
@@ -266,6 +310,8 @@ void TbsFormLayerBorder::HideLayer() {
         window.reset();
     }
     for (TbsBitmap& piece : FPieces) piece.SetSize(0, 0);
+    for (TRegionHandle& region : FBlurRegions) region.Reset();
+    FBlurred = {};
     FBuiltWidth = FBuiltHeight = -1;
     FDrawnAlpha = -1;
     FShown = false;
@@ -291,6 +337,7 @@ void TbsFormLayerBorder::SetLayerBounds(const TRect& formBounds) {
     FLayerRect = next;
     PlaceWindows();
     DrawWindows(CurrentAlpha());
+    if (rebuilt) ApplyBlur();
     PlaceBelowForm();
 }
 

@@ -71,6 +71,9 @@ public:
     // height the border is built for (the window's own, or its rolled-up
     // height). Both optional.
     std::function<bool()> CanResize;
+    // Whether the desktop may blur behind the border now (the manager's
+    // AeroBlurEnabled, no alpha on the form); optional, true when unset.
+    std::function<bool()> BlurAllowed;
 
     // Takes the skin's layer frame, or none when the manager holds no skin
     // or the frame's pictures are missing. A shown border is hidden first.
@@ -119,6 +122,10 @@ public:
     // The mouse zones are offered ("borderrect" is not empty).
     bool MouseZones() const { return !FBorderRect.IsEmpty(); }
     bool HitTestEnabled() const { return FHitTestEnable; }
+    // The blur region of a side's window (null when that side is not
+    // blurred): where the skin's blur mask is black, cut like the strip.
+    // Only where the desktop composes windows and the blur is allowed.
+    HRGN BlurRegion(TbsLayerSide side) const { return FBlurRegions[side].Get(); }
 
 private:
     // False when the pieces were already built for that size and picture.
@@ -126,6 +133,10 @@ private:
     void CreateWindows();
     void DrawWindows(int alpha);
     void PlaceWindows();
+    bool BlurApplies() const;
+    void BuildBlurRegions(int width, int height);
+    // Gives each window its blur region (or takes the blur away).
+    void ApplyBlur();
     TRect FormBounds() const;
     int StateAlpha() const { return FShowActive ? FActiveAlpha : FInActiveAlpha; }
     bool UsesInactivePicture() const { return !FShowActive && !FInActiveImage.Empty(); }
@@ -139,6 +150,10 @@ private:
     int FSkinAlpha = 255, FSkinInActiveAlpha = 255;
     // Copies of the skin's premultiplied layer images.
     TPixelBuffer FActiveImage, FInActiveImage;
+    // The desktop composes windows (taken with the skin), and the prepared
+    // blur mask (LayerBlurMask.h); empty without composition or blur mask.
+    bool FDWMBlur = false;
+    TPixelBuffer FBlurMask;
 
     bool FShown = false;
     bool FShowActive = true;
@@ -151,5 +166,7 @@ private:
     bool FBuiltInactive = false;
     int FDrawnAlpha = -1;  // the alpha the windows show now; -1 without windows
     std::array<std::unique_ptr<TbsFormLayerWindow>, 4> FWindows;
+    std::array<TRegionHandle, 4> FBlurRegions;  // owned: the blur call does not take them
+    std::array<bool, 4> FBlurred{};             // the window was given a blur
     TLayerFade FFade;
 };

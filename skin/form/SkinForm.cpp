@@ -69,6 +69,8 @@ TbsSkinForm::TbsSkinForm(TComponent* AOwner) : TComponent(AOwner), FOwnerForm(Re
     FLayerBorder = std::make_unique<TbsFormLayerBorder>();
     FSkinMenu = std::make_unique<TbsSkinMenu>(nullptr);
     FLayerBorder->CanResize = [this] { return Resizable() && !FRolledUp && !FormMinimized(); };
+    // The desktop blurs behind the border only for an opaque form.
+    FLayerBorder->BlurAllowed = [this] { return FSkinData && FSkinData->GetAeroBlurEnabled() && !FAlphaBlend; };
     FHook = std::make_unique<THook>(*this, *FOwnerForm);
     FPreviousShortCut = std::move(FOwnerForm->OnShortCut);
     FOwnerForm->OnShortCut = [this](WORD key, unsigned shift, bool& handled) { FormShortCut(key, shift, handled); };

@@ -10,6 +10,7 @@
 #include "platform/portable/AppMessages.h"
 #include "skin/form/SkinForm.h"
 #include "skin/paint/LayeredApi.h"
+#include "skin/paint/SkinAccess.h"
 #include "skin/paint/portable/CompositionPixels.h"
 #include "tests/win32/SkinControlFixture.h"
 #include "tests/win32/WindowTestSupport.h"
@@ -250,6 +251,97 @@ TEST_F(FormLayerBorder, AnUpdateThatChangesNothingSendsNothingAndARedrawSendsEac
     ASSERT_FALSE(Border().Shown());
     Show();
     EXPECT_EQ(Border().Piece(lsTop).Width(), form.Width() + 30);
+}
+
+// The desktop's blur calls, recorded: the window, the flags, and a copy of
+// the region (the caller keeps its own).
+struct TBlurCall {
+    HWND Window;
+    DWORD Flags;
+    BOOL Enable;
+    TRegionHandle Region;
+};
+std::vector<TBlurCall> gBlurCalls;
+BOOL gCompositionOn = TRUE;
+HRESULT WINAPI FakeCompositionEnabled(BOOL* on) {
+    *on = gCompositionOn;
+    return S_OK;
+}
+HRESULT WINAPI RecordBlur(HWND wnd, const TbsBlurBehind* blur) {
+    TRegionHandle copy;
+    if (blur->hRgnBlur) {
+        copy.Reset(CreateRectRgn(0, 0, 0, 0));
+        CombineRgn(copy.Get(), blur->hRgnBlur, nullptr, RGN_COPY);
+    }
+    gBlurCalls.push_back({wnd, blur->dwFlags, blur->fEnable, std::move(copy)});
+    return S_OK;
+}
+
+TEST_F(FormLayerBorder, WithDesktopCompositionEachStripIsBlurredWhereTheBlurMaskIsBlack) {
+    gBlurCalls.clear();
+    gCompositionOn = TRUE;
+    TLayeredApiFunctions composed = LayeredApi();
+    composed.DwmIsCompositionEnabled = FakeCompositionEnabled;
+    composed.DwmEnableBlurBehindWindow = RecordBlur;
+    TLayeredApiOverride api(composed);
+    TPlatformVersionOverride vista({6, 0});
+    // The layer picture's own mask serves as the blur mask, less the top
+    // strip's left 10 columns.
+    auto& frame = const_cast<TbsDataSkinLayerFrame&>(Manager->GetSkin().FDefinition.LayerFrameData);
+    frame.BlurMaskPictureIndex = frame.MaskPictureIndex;
+    frame.ExcludeBlurMaskRect = TRect{0, 0, 10, 29};
+    Border().LoadSkin(Manager);
+    Show();
+
+    const TPixelBuffer* mask = SkinPicture(Manager, frame.MaskPictureIndex);
+    ASSERT_NE(mask, nullptr);
+    const auto black = [&](int x, int y) { return (mask->At(x, y) & 0xFFFFFF) == 0; };
+    ASSERT_FALSE(gBlurCalls.empty());
+    const TBlurCall* top = nullptr;
+    for (const TBlurCall& call : gBlurCalls) {
+        EXPECT_EQ(call.Flags, 3u) << "enable, with a region";
+        EXPECT_TRUE(call.Enable);
+        ASSERT_NE(call.Region.Get(), nullptr);
+        if (call.Window == Border().Window(lsTop)) top = &call;
+    }
+    ASSERT_NE(top, nullptr) << "the top strip is blurred";
+    // The strip's left corner is the picture's own (not stretched): blurred
+    // exactly where the mask is black and outside the excluded columns.
+    int inside = 0, outside = 0;
+    for (int y = 0; y < 29; ++y)
+        for (int x = 0; x < 40; ++x) {
+            const bool expected = black(x, y) && x >= 10;
+            EXPECT_EQ(PtInRegion(top->Region.Get(), x, y) != FALSE, expected) << x << ", " << y;
+            (expected ? inside : outside) += 1;
+        }
+    EXPECT_GT(inside, 0);
+    EXPECT_GT(outside, 0);
+
+    // The manager's switch takes the blur away, and a translucent form has none.
+    gBlurCalls.clear();
+    Manager->SetAeroBlurEnabled(false);
+    PumpFor(20);
+    EXPECT_TRUE(Border().Shown());
+    EXPECT_TRUE(gBlurCalls.empty());
+    EXPECT_EQ(Border().BlurRegion(lsTop), nullptr);
+    Manager->SetAeroBlurEnabled(true);
+    PumpFor(20);
+    EXPECT_NE(Border().BlurRegion(lsTop), nullptr);
+    Frame->SetAlphaBlend(true);
+    Border().HideLayer();
+    Border().ShowLayer();
+    EXPECT_EQ(Border().BlurRegion(lsTop), nullptr) << "no blur behind a translucent form";
+    Frame->SetAlphaBlend(false);
+
+    // Without composition there is no blur at all.
+    gCompositionOn = FALSE;
+    gBlurCalls.clear();
+    Border().LoadSkin(Manager);
+    Border().ShowLayer();
+    EXPECT_TRUE(Border().Shown());
+    EXPECT_TRUE(gBlurCalls.empty());
+    frame.BlurMaskPictureIndex = -1;
+    frame.ExcludeBlurMaskRect = TRect{};
 }
 
 }  // namespace
