@@ -3,6 +3,7 @@
 // and stretched like the layer picture.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "skin/form/portable/LayerBlurMask.h"
@@ -15,7 +16,8 @@ constexpr std::uint32_t kBlack = 0xFF000000u, kWhite = 0xFFFFFFFFu;
 
 // Rows of '#' (black) and '.' (white) as a picture.
 TPixelBuffer Picture(const std::vector<const char*>& rows) {
-    TPixelBuffer p(int(std::string(rows[0]).size()), int(rows.size()));
+    const int width = int(std::string(rows[0]).size()), height = int(rows.size());
+    TPixelBuffer p(width, height);
     for (int y = 0; y < p.Height; ++y)
         for (int x = 0; x < p.Width; ++x) p.At(x, y) = rows[std::size_t(y)][x] == '#' ? kBlack : kWhite;
     return p;
