@@ -27,22 +27,18 @@ settled_shot "$work/s0.png" "$selectors"
 key() { xdotool key --delay 100 "$@"; }
 keep() { settled_shot "$work/$1.png" "$selectors"; }  # name: the picture once the keys have acted
 same() { ! differ "$@"; }
-changes() {  # before, client rectangle, message: waits up to 5 s for that part to differ from before
+wait_for() {  # test (differ or same), picture, client rectangle, message: waits up to 5 s for test to hold
+  local test=$1
+  shift
   for _ in $(seq 1 25); do
     shot "$work/now.png"
-    differ "$1" "$work/now.png" "$2" && return 0
+    "$test" "$1" "$work/now.png" "$2" && return 0
     sleep 0.2
   done
   fail "$3"
 }
-becomes() {  # like, client rectangle, message: waits up to 5 s for that part to look as in like
-  for _ in $(seq 1 25); do
-    shot "$work/now.png"
-    same "$1" "$work/now.png" "$2" && return 0
-    sleep 0.2
-  done
-  fail "$3"
-}
+changes() { wait_for differ "$@"; }  # before, rectangle, message: that part comes to differ from before
+becomes() { wait_for same "$@"; }    # like, rectangle, message: that part comes to look as in like
 
 # 1. Round the tab stops.
 key Tab
