@@ -178,5 +178,6 @@ private:
 // then on and deletes the one it replaces itself, so the caller must not
 // delete either: this is the one place that hands a region to a window.
 // A null region removes the shape. Returns true on success; on failure the
-// region is deleted here, so it never leaks.
+// region is deleted here, so it never leaks. A window that already has that
+// shape is left alone.
 bool InstallWindowRegion(HWND wnd, TRegionHandle region, bool redraw);

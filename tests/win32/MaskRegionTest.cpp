@@ -130,3 +130,48 @@ TEST(WindowRegion, InstalledRegionBelongsToWindowWhichDeletesTheOneItReplaces) {
     ASSERT_TRUE(InstallWindowRegion(wnd.Get(), TRegionHandle(), false));  // removes the shape
     EXPECT_EQ(GetWindowRgn(wnd.Get(), copy.Get()), ERROR);
 }
+
+namespace {
+int gFrameChanges = 0;
+LRESULT CALLBACK CountFrameChanges(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_WINDOWPOSCHANGED && (reinterpret_cast<WINDOWPOS*>(lParam)->flags & SWP_FRAMECHANGED)) ++gFrameChanges;
+    return DefWindowProcA(wnd, msg, wParam, lParam);
+}
+}  // namespace
+
+// Setting a shape changes the frame, which repaints the window with all its
+// children: the shape the window already has is not set again.
+TEST(WindowRegion, TheShapeTheWindowAlreadyHasIsNotSetAgain) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = CountFrameChanges;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "RdzRegionFrameCount";
+    RegisterClassA(&wc);
+    TWindowHandle wnd(CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 50, 40, nullptr, nullptr, nullptr, nullptr));
+    ASSERT_TRUE(wnd);
+    gFrameChanges = 0;
+    ASSERT_TRUE(InstallWindowRegion(wnd.Get(), TRegionHandle(), true));
+    EXPECT_EQ(gFrameChanges, 0) << "no shape, none asked for";
+
+    const long regions = LiveHandleCount(THandleKind::Region);
+    TRegionHandle first(CreateRectRgn(0, 0, 10, 10));
+    ASSERT_TRUE(InstallWindowRegion(wnd.Get(), std::move(first), true));
+    EXPECT_EQ(gFrameChanges, 1);
+
+    TRegionHandle same(CreateRectRgn(0, 0, 10, 10));
+    const HRGN sameRaw = same.Get();
+    ASSERT_TRUE(InstallWindowRegion(wnd.Get(), std::move(same), true));
+    EXPECT_EQ(gFrameChanges, 1) << "an equal shape changes nothing";
+    EXPECT_EQ(GetObjectType(sameRaw), 0u) << "the region not taken is deleted";
+    EXPECT_EQ(LiveHandleCount(THandleKind::Region), regions);
+
+    TRegionHandle other(CreateRectRgn(0, 0, 10, 9));
+    ASSERT_TRUE(InstallWindowRegion(wnd.Get(), std::move(other), true));
+    EXPECT_EQ(gFrameChanges, 2);
+    TRegionHandle copy(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(GetWindowRgn(wnd.Get(), copy.Get()), ERROR);
+    EXPECT_FALSE(PtInRegion(copy.Get(), 5, 9));
+
+    ASSERT_TRUE(InstallWindowRegion(wnd.Get(), TRegionHandle(), true));
+    EXPECT_EQ(gFrameChanges, 3) << "removing a shape is a change";
+}
