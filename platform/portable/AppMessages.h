@@ -41,9 +41,6 @@ constexpr unsigned WM_FRAMECOMMAND = 0x8000 + 2;  // WM_APP + 2: private to the 
 constexpr unsigned WM_RUNMENUCOMMAND = 0x8000 + 3;  // WM_APP + 3
 // The tray icon's notifications -> the tray icon component's own window.
 constexpr unsigned WM_TRAYICONNOTIFY = 0x8000 + 4;  // WM_APP + 4
-// A skinned form's frame -> its own window: show the layered border now
-// that the form's first paint has been handled.
-constexpr unsigned WM_SHOWLAYERBORDER = 0x8000 + 5;  // WM_APP + 5: private to the form's window
 
 // Queries and requests other windows may send (nothing in this system does).
 constexpr unsigned WM_QUERYSKINNEDFRAME = 45490;      // is the frame skinned

@@ -24,6 +24,9 @@ constexpr TTimerIdValue tidFormFadeIn = 1;         // fixed: the layer manager's
 constexpr TTimerIdValue tidFormMouseOut = 2;       // pointer left the caption objects
 constexpr TTimerIdValue tidFormCaptionMorph = 3;   // caption object morph
 constexpr TTimerIdValue tidFormCaptionAnimation = 4;
+// The layered border shown once the form's first paint is done: a timer's
+// message comes only when no window of the thread has anything to paint.
+constexpr TTimerIdValue tidFormShowLayerBorder = 5;
 
 // Skin button.
 constexpr TTimerIdValue tidButtonMorph = 1;
@@ -70,6 +73,7 @@ inline constexpr TTimerIdEntry kTimerIdTable[] = {
     {"skinned form", "tidFormMouseOut", tidFormMouseOut, false},
     {"skinned form", "tidFormCaptionMorph", tidFormCaptionMorph, false},
     {"skinned form", "tidFormCaptionAnimation", tidFormCaptionAnimation, false},
+    {"skinned form", "tidFormShowLayerBorder", tidFormShowLayerBorder, false},
     {"skin button", "tidButtonMorph", tidButtonMorph, false},
     {"skin button", "tidButtonRepeat", tidButtonRepeat, false},
     {"skin button", "tidButtonFrameAnimation", tidButtonFrameAnimation, false},

@@ -94,7 +94,7 @@ TbsSkinForm::~TbsSkinForm() {
     if (!formAlive) return;
     FOwnerForm->OnShortCut = std::move(FPreviousShortCut);
     if (FOwnerForm->HandleAllocated()) {
-        for (UINT_PTR id : {tidFormMouseOut, tidFormCaptionMorph, tidFormCaptionAnimation}) FOwnerForm->StopTimer(id);
+        for (UINT_PTR id : {tidFormMouseOut, tidFormCaptionMorph, tidFormCaptionAnimation, tidFormShowLayerBorder}) FOwnerForm->StopTimer(id);
         if (GetCapture() == FOwnerForm->WindowHandle()) ReleaseCapture();
         InstallWindowRegion(FOwnerForm->WindowHandle(), TRegionHandle(), true);
     }
@@ -262,7 +262,7 @@ void TbsSkinForm::OnSkinChangeBegin(WPARAM wParam) {
     FSkinChanging = true;
     FSkinLoaded = false;
     if (FOwnerForm->HandleAllocated())
-        for (UINT_PTR id : {tidFormMouseOut, tidFormCaptionMorph, tidFormCaptionAnimation}) FOwnerForm->StopTimer(id);
+        for (UINT_PTR id : {tidFormMouseOut, tidFormCaptionMorph, tidFormCaptionAnimation, tidFormShowLayerBorder}) FOwnerForm->StopTimer(id);
     if (FGlowLayer) FGlowLayer->Hide();
     FSkinMenu->CloseAll();  // its windows read the skin being replaced
     LayerBorderHide();
@@ -490,9 +490,6 @@ LRESULT TbsSkinForm::FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_SYSCOMMAND:
             if (!FSkinnable) break;
             return OnSysCommand(wParam, lParam);
-        case WM_SHOWLAYERBORDER:
-            if (!FLayerBorder->Shown()) LayerBorderShow();
-            return 0;
         case WM_RESTOREDFROMTRAY:
             if (FOwnerForm->HandleAllocated()) SetForegroundWindow(FOwnerForm->WindowHandle());
             return 0;
@@ -772,7 +769,10 @@ bool TbsSkinForm::OnTimer(UINT_PTR id) {
     else if (id == tidFormMouseOut) MouseOutTick();
     else if (id == tidFormCaptionMorph) MorphTick();
     else if (id == tidFormCaptionAnimation) AnimationTick();
-    else return false;
+    else if (id == tidFormShowLayerBorder) {
+        FOwnerForm->StopTimer(id);
+        if (!FLayerBorder->Shown()) LayerBorderShow();
+    } else return false;
     return true;
 }
 

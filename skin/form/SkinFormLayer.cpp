@@ -7,6 +7,7 @@
 #include "skin/form/SkinForm.h"
 
 #include "platform/portable/AppMessages.h"
+#include "platform/portable/TimerIds.h"
 #include "skin/paint/LayeredApi.h"
 
 namespace {
@@ -51,9 +52,10 @@ void TbsSkinForm::LayerBorderWindowPosChanged(const WINDOWPOS& pos) {
         return;
     }
     if (!FLayerBorder->Shown()) {
-        // Shown with the form: the border's windows come after the form's
-        // first paint, so the window itself appears as soon as it can.
-        if (pos.flags & SWP_SHOWWINDOW) PostMessageA(wnd, WM_SHOWLAYERBORDER, 0, 0);
+        // Shown with the form: the border's windows come after the first
+        // paint of the form and its controls, so the window itself appears
+        // as soon as it can (its four windows cost as much as the form's).
+        if (pos.flags & SWP_SHOWWINDOW) FOwnerForm->StartTimer(tidFormShowLayerBorder, USER_TIMER_MINIMUM);
         else LayerBorderShow();
         return;
     }

@@ -83,6 +83,43 @@ TEST_F(FormLayerBorder, FourLayeredMouseTransparentWindowsSurroundTheShownForm) 
     }
 }
 
+// The border's four windows cost as much to make and show as the form: they
+// come once the form and its controls have painted, so that the window
+// itself appears as soon as it can.
+TEST_F(FormLayerBorder, ComesOnlyOnceTheShownFormHasPainted) {
+    ShowWindow(Wnd(), SW_SHOWNORMAL);
+    EXPECT_FALSE(Border().Shown()) << "not while showing the form";
+    int paints = 0;
+    bool paintedWithBorder = false;
+    const bool shown = PumpUntil(
+        [&] {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                if (msg.message == WM_PAINT && (msg.hwnd == Wnd() || IsChild(Wnd(), msg.hwnd))) {
+                    ++paints;
+                    if (Border().Shown()) paintedWithBorder = true;
+                }
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+                if (Border().Shown()) return true;
+            }
+            return Border().Shown();
+        },
+        5000);
+    ASSERT_TRUE(shown) << "the border came";
+    EXPECT_GT(paints, 0);
+    EXPECT_FALSE(paintedWithBorder);
+    EXPECT_EQ(LayerWindows().size(), 4u);
+
+    // Hidden before it came, it does not come at all.
+    ShowWindow(Wnd(), SW_HIDE);
+    EXPECT_FALSE(Border().Shown());
+    ShowWindow(Wnd(), SW_SHOWNORMAL);
+    ShowWindow(Wnd(), SW_HIDE);
+    PumpFor(300);
+    EXPECT_FALSE(Border().Shown());
+}
+
 TEST_F(FormLayerBorder, StripsAreThePiecesOfTheLayerPicture) {
     Show();
     const TbsDataSkinLayerFrame& frame = Manager->GetSkin().FDefinition.LayerFrameData;
