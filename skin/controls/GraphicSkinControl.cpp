@@ -48,7 +48,7 @@ void TbsGraphicSkinControl::Paint(TCanvas& canvas) {
 }
 
 void TbsGraphicSkinControl::PaintThroughSkinBitmap(TCanvas& canvas) {
-    PaintThroughBitmap(canvas.GetHandle(), GetWidth(), GetHeight(), [this](TbsBitmap& bitmap) {
+    PaintThroughBitmap(canvas.GetHandle(), GetWidth(), GetHeight(), FPaintBuffer, [this](TbsBitmap& bitmap) {
         if (GetSkinRecordIndex() == -1) {
             PaintNoSkin(bitmap);
         } else {

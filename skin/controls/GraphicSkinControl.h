@@ -52,6 +52,9 @@ protected:
     virtual void PaintSkin(TbsBitmap& bitmap) { (void)bitmap; }
 
     TbsSkinLink FLink;
+    // The off-screen bitmap every paint goes through, kept while the size
+    // stays (PaintThroughBitmap).
+    TbsBitmap FPaintBuffer;
 };
 
 class TbsGraphicSkinCustomControl : public TbsGraphicSkinControl {

@@ -39,7 +39,7 @@ void TbsSkinControl::Paint(TCanvas& canvas) {
 }
 
 void TbsSkinControl::PaintThroughSkinBitmap(TCanvas& canvas) {
-    PaintThroughBitmap(canvas.GetHandle(), GetWidth(), GetHeight(), [this](TbsBitmap& bitmap) {
+    PaintThroughBitmap(canvas.GetHandle(), GetWidth(), GetHeight(), FPaintBuffer, [this](TbsBitmap& bitmap) {
         if (GetSkinRecordIndex() == -1) {
             PaintNoSkin(bitmap);
         } else {

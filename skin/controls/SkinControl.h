@@ -100,6 +100,9 @@ protected:
     bool IsPaintingFromMessage() const { return FPaintingFromMessage; }
 
     TbsSkinLink FLink;
+    // The off-screen bitmap every paint goes through, kept while the size
+    // stays (PaintThroughBitmap).
+    TbsBitmap FPaintBuffer;
 
 private:
     bool FPaintingFromMessage = false;

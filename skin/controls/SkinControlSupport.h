@@ -52,8 +52,9 @@ struct TbsSkinLink {
 void PaintButtonFace(TbsBitmap& bitmap);
 
 // The paint pipeline: a W x H off-screen bitmap, filled by `draw`, drawn
-// onto dc at (0, 0). Nothing for a side below 1.
-void PaintThroughBitmap(HDC dc, int W, int H, const std::function<void(TbsBitmap&)>& draw);
+// onto dc at (0, 0). Nothing for a side below 1. `buffer` is the caller's,
+// kept from one paint to the next; `draw` gets it as a new one (TryRecycle).
+void PaintThroughBitmap(HDC dc, int W, int H, TbsBitmap& buffer, const std::function<void(TbsBitmap&)>& draw);
 
 // Composes the record's skin rectangle from picture into bitmap for a W x H
 // control by resize mode: 0 a plain copy (the bitmap takes the skin

@@ -205,7 +205,7 @@ void TbsSkinGauge::Paint(TCanvas& canvas) {
     int width = GetWidth(), height = GetHeight();
     CalcSkinSize(width, height);
     const int skinWidth = FSkin.SkinWidth(), skinHeight = FSkin.SkinHeight();
-    PaintThroughBitmap(canvas.GetHandle(), GetWidth(), GetHeight(), [&](TbsBitmap& bitmap) {
+    PaintThroughBitmap(canvas.GetHandle(), GetWidth(), GetHeight(), FPaintBuffer, [&](TbsBitmap& bitmap) {
         TbsBitmap face;
         if (skinWidth < 1 || skinHeight < 1 || !face.TrySetSize(skinWidth, skinHeight)) {
             PaintNoSkin(bitmap);

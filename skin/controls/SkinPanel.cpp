@@ -240,14 +240,14 @@ void TbsSkinPanel::Paint(TCanvas& canvas) {
     // The record's frame with the background picture over the sized client area.
     const TbsBitmap* picture = SkinPictureBitmap();
     if (picture && FForcedBackground && FSkin.ResizeMode == bsrmNinePart) {
-        PaintThroughBitmap(canvas.GetHandle(), GetWidth(), GetHeight(), [&](TbsBitmap& bitmap) {
+        PaintThroughBitmap(canvas.GetHandle(), GetWidth(), GetHeight(), FPaintBuffer, [&](TbsBitmap& bitmap) {
             DrawBackgroundPicture(bitmap.DC());
             PaintSkinFrame(bitmap.DC(), FSkin, FSized, GetWidth(), GetHeight(), *picture, false,
                            [this](TbsBitmap& top) { PaintSkin(top); });
         });
         return;
     }
-    PaintThroughBitmap(canvas.GetHandle(), GetWidth(), GetHeight(), [this](TbsBitmap& bitmap) {
+    PaintThroughBitmap(canvas.GetHandle(), GetWidth(), GetHeight(), FPaintBuffer, [this](TbsBitmap& bitmap) {
         PaintSkin(bitmap);
         DrawBackgroundPicture(bitmap.DC());
     });
@@ -261,7 +261,7 @@ void TbsSkinPanel::DrawBackgroundPicture(HDC dc) {
 }
 
 void TbsSkinPanel::PaintTransparent(TCanvas& canvas) {
-    PaintThroughBitmap(canvas.GetHandle(), GetWidth(), GetHeight(), [this](TbsBitmap& bitmap) {
+    PaintThroughBitmap(canvas.GetHandle(), GetWidth(), GetHeight(), FPaintBuffer, [this](TbsBitmap& bitmap) {
         DrawParentImage(bitmap.DC());
         if (!FCaptionMode) return;
         FCaptionRect = FPanel.CaptionRect;

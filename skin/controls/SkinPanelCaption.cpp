@@ -325,7 +325,7 @@ void TbsSkinPanel::DrawCaptionLine(TbsBitmap& bitmap, const TbsCaptionLine& line
 }
 
 void TbsSkinPanel::PaintSkinWithPlainBand(TCanvas& canvas) {
-    PaintThroughBitmap(canvas.GetHandle(), GetWidth(), GetHeight(), [this](TbsBitmap& bitmap) {
+    PaintThroughBitmap(canvas.GetHandle(), GetWidth(), GetHeight(), FPaintBuffer, [this](TbsBitmap& bitmap) {
         const TbsBitmap* picture = SkinPictureBitmap();
         if (!picture || !ComposeSkinFace(FSkin, FSized, false, GetWidth(), GetHeight(), *picture, bitmap)) {
             PaintNoSkin(bitmap);

@@ -96,6 +96,7 @@ TbsBitmap::~TbsBitmap() {
 void TbsBitmap::Release() {
     if (FDc && FOldBitmap) SelectObject(FDc.Get(), FOldBitmap);
     FOldBitmap = nullptr;
+    FMadeState = 0;
     FDc.Reset();
     FSection.Reset();
     FBits = nullptr;
@@ -129,6 +130,7 @@ void TbsBitmap::SetSize(int width, int height) {
     FBits = static_cast<std::uint32_t*>(bits);
     FWidth = width;
     FHeight = height;
+    FMadeState = SaveDC(FDc.Get());
     if (FCanvas) FCanvas->SetHandle(FDc.Get());
     if (!FListed) {
         BitmapList().push_back(this);
@@ -146,6 +148,23 @@ bool TbsBitmap::TrySetSize(int width, int height) noexcept {
         ReportPaintError(Exception(error.what()));
     }
     return false;
+}
+
+bool TbsBitmap::TryRecycle(int width, int height) noexcept {
+    FCanvas.reset();  // its pen, brush and font are a former painter's
+    Name.clear();
+    FTransparent = FAlphaBlend = false;
+    if (!FBits || Magnitude(width) != FWidth || Magnitude(height) != FHeight || FMadeState <= 0) {
+        Release();
+        return TrySetSize(width, height);
+    }
+    // Clip region, origins, modes and objects as they were made; saved
+    // again for the next painter.
+    RestoreDC(FDc.Get(), FMadeState);
+    FMadeState = SaveDC(FDc.Get());
+    GdiFlush();
+    std::fill_n(FBits, std::size_t(FWidth) * std::size_t(FHeight), 0u);
+    return true;
 }
 
 void TbsBitmap::SetPixel(int x, int y, std::uint32_t value) {

@@ -59,6 +59,13 @@ public:
     // SetSize for painting code, which must not raise: on failure reports
     // the error through ReportPaintError and returns false.
     bool TrySetSize(int width, int height) noexcept;
+    // Makes the bitmap what a new one of this size would be: every pixel
+    // black with alpha 0, no canvas, the memory context's state as it was
+    // made, no name, neither flag. A buffer painted through again and again
+    // keeps its section while the size stays, which spares the platform a
+    // section, a context and fresh memory for every paint. Never raises:
+    // false, reported, when a new section cannot be had.
+    bool TryRecycle(int width, int height) noexcept;
 
     std::uint32_t* ScanLine(int y) const { return FBits + std::ptrdiff_t(y) * FWidth; }
     std::uint32_t* PixelPtr(int x, int y) const { return ScanLine(y) + x; }
@@ -124,6 +131,7 @@ private:
     TBitmapHandle FSection;
     TDcHandle FDc;
     HGDIOBJ FOldBitmap = nullptr;  // not owned: the context's bitmap before the section
+    int FMadeState = 0;            // the context's state saved as it was made
     std::unique_ptr<TCanvas> FCanvas;  // bound to FDc; let go of before FDc changes
     bool FTransparent = false;
     bool FAlphaBlend = false;

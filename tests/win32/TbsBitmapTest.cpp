@@ -104,6 +104,69 @@ TEST(TbsBitmapLifetime, SizingAndDestroyingLeavesNoHandles) {
     EXPECT_EQ(TbsBitmap::FromDC(nullptr), nullptr);
 }
 
+// A paint buffer reused from one paint to the next must reach the next
+// painter as a new bitmap would: nothing of the former painter's pixels,
+// canvas, context state, name or flags.
+TEST(TbsBitmapLifetime, RecycledBufferIsAsNewAndKeepsItsSectionWhileTheSizeStays) {
+    TbsBitmap bmp;
+    ASSERT_TRUE(bmp.TryRecycle(6, 4));
+    const HBITMAP section = bmp.Handle();
+    const HDC dc = bmp.DC();
+    const HGDIOBJ madeFont = GetCurrentObject(dc, OBJ_FONT);
+    RECT madeClip{};
+    ASSERT_NE(GetClipBox(dc, &madeClip), ERROR);
+
+    FillCoordinates(bmp);
+    bmp.Name = "former";
+    bmp.SetTransparent(true);
+    bmp.SetAlphaBlend(true);
+    bmp.Canvas().Brush().SetColor(clRed);
+    bmp.Canvas().Font().SetHeight(30);
+    bmp.Canvas().FillRect(Rect(0, 0, 1, 1));  // the canvas's objects are in the context now
+    IntersectClipRect(dc, 1, 1, 2, 2);
+    SetViewportOrgEx(dc, 3, 2, nullptr);
+    SetBkMode(dc, TRANSPARENT);
+    const long bitmaps = LiveHandleCount(THandleKind::Bitmap), dcs = LiveHandleCount(THandleKind::Dc);
+
+    ASSERT_TRUE(bmp.TryRecycle(6, 4));
+    EXPECT_EQ(bmp.Handle(), section) << "same size: the section stays";
+    EXPECT_EQ(bmp.DC(), dc);
+    EXPECT_EQ(LiveHandleCount(THandleKind::Bitmap), bitmaps);
+    EXPECT_EQ(LiveHandleCount(THandleKind::Dc), dcs);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 6; ++x) EXPECT_EQ(*bmp.PixelPtr(x, y), 0u) << x << "," << y;
+    EXPECT_TRUE(bmp.Name.empty());
+    EXPECT_FALSE(bmp.GetTransparent());
+    EXPECT_FALSE(bmp.GetAlphaBlend());
+    RECT clip{};
+    ASSERT_NE(GetClipBox(dc, &clip), ERROR);
+    EXPECT_TRUE(EqualRect(&clip, &madeClip)) << clip.left << "," << clip.top << " " << clip.right << "," << clip.bottom;
+    POINT origin{};
+    GetViewportOrgEx(dc, &origin);
+    EXPECT_EQ(origin.x, 0);
+    EXPECT_EQ(origin.y, 0);
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), madeFont) << "the former canvas's font is out of the context";
+    EXPECT_EQ(GetBkMode(dc), OPAQUE) << "as a new context is";
+    {
+        // A fresh canvas: what a new bitmap's painter would find.
+        TbsBitmap fresh;
+        fresh.SetSize(1, 1);
+        EXPECT_EQ(bmp.Canvas().Brush().GetColor(), fresh.Canvas().Brush().GetColor());
+        EXPECT_EQ(bmp.Canvas().Font().GetHeight(), fresh.Canvas().Font().GetHeight());
+    }
+
+    // Recycled again and again, the context's saved states do not pile up.
+    for (int i = 0; i < 50; ++i) ASSERT_TRUE(bmp.TryRecycle(6, 4));
+    EXPECT_EQ(SaveDC(dc), 2) << "one state saved as made, this one on top";
+    RestoreDC(dc, -1);
+
+    ASSERT_TRUE(bmp.TryRecycle(9, 2));
+    EXPECT_EQ(bmp.Width(), 9);
+    EXPECT_EQ(bmp.Height(), 2);
+    EXPECT_EQ(LiveHandleCount(THandleKind::Bitmap), bitmaps) << "the old section went with the new one made";
+    EXPECT_EQ(*bmp.PixelPtr(8, 1), 0u);
+}
+
 TEST(TbsBitmapDraw, CopyOntoAnotherBitmapHonoursTargetWindowOrigin) {
     TbsBitmap src, dst;
     src.SetSize(4, 3);
