@@ -27,8 +27,10 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "bench/common/BenchmarkStart.h"
+#include "bench/table/RepaintFloor.h"
 #include "game/Unit1.h"
 #include "platform/Forms.h"
 #include "platform/SystemHooks.h"
@@ -83,8 +85,70 @@ int StartupEmpty() {
     return 0;
 }
 
+// With RDZ_BENCH_DETAIL set, each window made is printed with the time.
+TClock::time_point gDetailStart;
+LRESULT CALLBACK DetailHook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        const auto* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam);
+        char cls[64] = "?";
+        if (HIWORD(reinterpret_cast<ULONG_PTR>(create->lpcs->lpszClass)))
+            std::snprintf(cls, sizeof(cls), "%s", create->lpcs->lpszClass);
+        std::printf("    %7.2f ms  create %s\n", MsSince(gDetailStart), cls);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// ... and the messages that show where showing the window spends its time.
+LRESULT CALLBACK DetailMsgHook(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* m = reinterpret_cast<CWPSTRUCT*>(lParam);
+    if (m->message == WM_SHOWWINDOW || m->message == WM_NCPAINT || m->message == WM_ERASEBKGND || m->message == WM_ACTIVATE ||
+        m->message == WM_WINDOWPOSCHANGED || m->message == WM_SIZE || m->message == WM_SETFOCUS || m->message == WM_NCACTIVATE) {
+        char cls[64] = {};
+        GetClassNameA(m->hwnd, cls, sizeof(cls));
+        std::printf("    %7.2f ms  msg %04x %s", MsSince(gDetailStart), m->message, cls);
+        if (m->message == WM_WINDOWPOSCHANGED) {
+            const auto* p = reinterpret_cast<WINDOWPOS*>(m->lParam);
+            std::printf(" flags %x at %d,%d %dx%d", p->flags, p->x, p->y, p->cx, p->cy);
+        }
+        std::printf("\n");
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+LRESULT CALLBACK DetailGetHook(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* m = reinterpret_cast<MSG*>(lParam);
+    if (code == HC_ACTION && wParam == PM_REMOVE) {
+        char cls[64] = {};
+        GetClassNameA(m->hwnd, cls, sizeof(cls));
+        std::printf("    %7.2f ms  got %04x %s\n", MsSince(gDetailStart), m->message, cls);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// EnumChildWindows: sets *found and stops at a window with an update region.
+BOOL CALLBACK FindPaintPending(HWND child, LPARAM found) {
+    if (!GetUpdateRect(child, nullptr, FALSE)) return TRUE;
+    *reinterpret_cast<bool*>(found) = true;
+    return FALSE;
+}
+
+// EnumThreadWindows: the rectangles of the shown layered border strips.
+BOOL CALLBACK CollectLayerStrips(HWND top, LPARAM found) {
+    char cls[64] = {};
+    GetClassNameA(top, cls, sizeof(cls));
+    RECT r{};
+    if (IsWindowVisible(top) && std::strcmp(cls, "TbsFormLayerWindow") == 0 && GetWindowRect(top, &r))
+        reinterpret_cast<std::vector<RECT>*>(found)->push_back(r);
+    return TRUE;
+}
+
 int StartupTable() {
     const double beforeMain = MsSinceProcessStart();
+    gDetailStart = TClock::now();
+    if (std::getenv("RDZ_BENCH_DETAIL")) {
+        SetWindowsHookExA(WH_CBT, DetailHook, nullptr, GetCurrentThreadId());
+        SetWindowsHookExA(WH_CALLWNDPROC, DetailMsgHook, nullptr, GetCurrentThreadId());
+        SetWindowsHookExA(WH_GETMESSAGE, DetailGetHook, nullptr, GetCurrentThreadId());
+    }
     const auto made = TClock::now();
     Application().Initialize();
     auto form = std::make_unique<TForm1>(nullptr);
@@ -94,11 +158,19 @@ int StartupTable() {
     form->HandleNeeded();
     const double creating = MsSince(windows);
     const auto shown = TClock::now();
+    if (std::getenv("RDZ_BENCH_DETAIL")) std::printf("    %7.2f ms  Show\n", MsSince(gDetailStart));
     form->Show();
-    // The first paint has ended once the window has no update region left.
+    if (std::getenv("RDZ_BENCH_DETAIL")) std::printf("    %7.2f ms  Show returned\n", MsSince(gDetailStart));
+    // The first paint has ended once neither the window nor any of its
+    // controls has an update region left.
     HWND wnd = form->GetHandle();
+    const auto paintPending = [wnd] {
+        bool pending = GetUpdateRect(wnd, nullptr, FALSE) != FALSE;
+        EnumChildWindows(wnd, FindPaintPending, reinterpret_cast<LPARAM>(&pending));
+        return pending;
+    };
     MSG msg;
-    while (GetUpdateRect(wnd, nullptr, FALSE) || !IsWindowVisible(wnd)) {
+    while (paintPending() || !IsWindowVisible(wnd)) {
         if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             WaitMessage();
             continue;
@@ -211,6 +283,17 @@ int Repaint() {
     }
     (void)blit2;
     (void)blit3;
+    // Against what the window system alone costs for the same windows.
+    std::vector<RECT> strips;
+    EnumThreadWindows(GetCurrentThreadId(), CollectLayerStrips, reinterpret_cast<LPARAM>(&strips));
+    {
+        TRepaintFloor floor(wnd, strips);
+        Pump(100);
+        const auto [least, blit4] = Compare([&] { floor.Repaint(); }, windowBlit, 7, 10);
+        std::printf("  the floor, the same %d windows each painting one BitBlt and %zu layered updates: %.3f ms, %.2f x "
+                    "the BitBlt; the table window's repaint is %.2f x its floor\n",
+                    floor.WindowCount(), strips.size(), least, least / blit4, repaint / least);
+    }
     DeleteDC(memory);
     DeleteObject(bitmap);
 
