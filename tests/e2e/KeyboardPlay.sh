@@ -38,6 +38,14 @@ wait_for() {  # test (differ or same), picture, client rectangle, message: waits
   fail "$3"
 }
 changes() { wait_for differ "$@"; }  # before, rectangle, message: that part comes to differ from before
+until_differs() {  # before, file, client rectangle, tries: shoots file every 0.2 s until that part differs from before
+  for _ in $(seq 1 "$4"); do
+    sleep 0.2
+    shot "$2"
+    differ "$1" "$2" "$3" && return 0
+  done
+  return 1
+}
 becomes() { wait_for same "$@"; }    # like, rectangle, message: that part comes to look as in like
 
 # 1. Round the tab stops.
@@ -119,19 +127,10 @@ shot "$work/round1.png"
 xdotool key Return
 # The result box shows only the number; the same number may come twice, so
 # the second decision is seen in the status panel and the balance.
-for _ in $(seq 1 25); do
-  sleep 0.2
-  shot "$work/spinning.png"
-  differ "$work/round1.png" "$work/spinning.png" "$status_panel" && break
-done
-differ "$work/round1.png" "$work/spinning.png" "$status_panel" || fail "Enter on the button did not start a round"
+until_differs "$work/round1.png" "$work/spinning.png" "$status_panel" 25 || fail "Enter on the button did not start a round"
 differ "$work/round1.png" "$work/spinning.png" "$balance_field" || fail "Enter on the button took no stake"
-for _ in $(seq 1 150); do
-  sleep 0.2
-  shot "$work/decided.png"
-  differ "$work/spinning.png" "$work/decided.png" "$status_panel" && break
-done
-differ "$work/spinning.png" "$work/decided.png" "$status_panel" || fail "the round started by Enter showed no decision"
+until_differs "$work/spinning.png" "$work/decided.png" "$status_panel" 150 ||
+  fail "the round started by Enter showed no decision"
 wait_focused_button "after the round played by Enter"
 mkdir -p "$out/test-logs"
 cp "$work/decided.png" "$out/test-logs/e2e-keyboard.png"
