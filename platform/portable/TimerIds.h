@@ -52,6 +52,8 @@ constexpr TTimerIdValue tidMenuFadeIn = 4;  // the window's alpha rising as it s
 
 // Form layer window: the border's fade-in runs on its top window.
 constexpr TTimerIdValue tidLayerBorderFade = 1;
+// A full border's top window: the pointer left the caption objects.
+constexpr TTimerIdValue tidLayerBorderMouseOut = 2;
 
 // Skin edit: a native edit underneath.
 constexpr TTimerIdValue tidEditHover = kNativeTimerBase + 1;
@@ -87,6 +89,7 @@ inline constexpr TTimerIdEntry kTimerIdTable[] = {
     {"popup menu window", "tidMenuMarkerScroll", tidMenuMarkerScroll, false},
     {"popup menu window", "tidMenuFadeIn", tidMenuFadeIn, false},
     {"form layer window", "tidLayerBorderFade", tidLayerBorderFade, false},
+    {"form layer window", "tidLayerBorderMouseOut", tidLayerBorderMouseOut, false},
     {"skin edit", "tidEditHover", tidEditHover, true},
     {"timer component", "tidTimerComponent", tidTimerComponent, false},
 };

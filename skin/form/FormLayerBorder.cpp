@@ -1,5 +1,7 @@
 #include "skin/form/FormLayerBorder.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -57,6 +59,8 @@ TbsFormLayerWindow::TbsFormLayerWindow(TbsFormLayerBorder& border, TbsLayerSide 
 TbsFormLayerWindow::~TbsFormLayerWindow() {
     if (HWND wnd = FHandle.Get()) {
         KillTimer(wnd, tidLayerBorderFade);
+        KillTimer(wnd, tidLayerBorderMouseOut);
+        if (GetCapture() == wnd) ReleaseCapture();
         SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
     }
 }
@@ -71,21 +75,31 @@ LRESULT CALLBACK TbsFormLayerWindow::StaticWndProc(HWND wnd, UINT msg, WPARAM wP
 LRESULT TbsFormLayerWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     HWND wnd = FWnd;
     HWND form = FBorder.OwnerWindow();
+    const bool caption = FSide == lsTop && FBorder.FullBorder();
     switch (msg) {
         case WM_MOUSEACTIVATE:
-            // A layer window is never activated; with mouse zones the click
-            // brings the form forward instead.
-            if (FBorder.HitTestEnabled() && form) SetForegroundWindow(form);
+            // A layer window is never activated; with mouse zones, or on a
+            // full border's caption, the click brings the form forward instead.
+            if ((FBorder.HitTestEnabled() || caption) && form) SetForegroundWindow(form);
             return MA_NOACTIVATE;
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+            if (!caption) break;
+            FBorder.TopWindowMouse(msg, TPoint{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            return 0;
         case WM_SETFOCUS:
             if (form) SetForegroundWindow(form);
             return 0;
         case WM_NCHITTEST: {
-            if (!FBorder.MouseZones()) return HTTRANSPARENT;
+            if (!FBorder.MouseZones() && !caption) return HTTRANSPARENT;
             RECT r{};
             GetWindowRect(wnd, &r);
             const TPoint p{short(LOWORD(lParam)) - r.left, short(HIWORD(lParam)) - r.top};
-            const int hit = FBorder.HitTest(FSide, p);
+            const int hit = caption ? FBorder.FullBorderHitTest(p) : FBorder.HitTest(FSide, p);
             return hit == bsfhNowhere ? HTTRANSPARENT : hit;
         }
         case WM_NCLBUTTONDOWN:
@@ -98,9 +112,19 @@ LRESULT TbsFormLayerWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_NCLBUTTONDBLCLK:
             if (form && wParam == HTCAPTION) PostMessageA(form, WM_NCLBUTTONDBLCLK, HTCAPTION, lParam);
             return 0;
+        case WM_NCRBUTTONDOWN:
+            // The system menu, as a right press on the form's own caption.
+            if (form && wParam == HTCAPTION) PostMessageA(form, WM_NCRBUTTONDOWN, HTCAPTION, lParam);
+            return 0;
+        case WM_NCRBUTTONUP:
+            return 0;
         case WM_TIMER:
             if (wParam == tidLayerBorderFade) {
                 FBorder.FadeStep();
+                return 0;
+            }
+            if (wParam == tidLayerBorderMouseOut) {
+                FBorder.CaptionMouseOutTick();
                 return 0;
             }
             break;
@@ -127,6 +151,7 @@ void TbsFormLayerBorder::LoadSkin(const TbsSkinData* skinData) {
     const bool wasShown = FShown;
     if (wasShown) HideLayer();
     FHasFrame = false;
+    FFullBorder = false;
     FBuiltWidth = FBuiltHeight = -1;  // pieces of the old skin
     FActiveImage = TPixelBuffer();
     FInActiveImage = TPixelBuffer();
@@ -156,6 +181,15 @@ void TbsFormLayerBorder::LoadSkin(const TbsSkinData* skinData) {
     FMetrics.FullStretch = frame.FullStretch;
     FBorderRect = frame.BorderRect;
     FHitTestEnable = frame.HitTestEnable;
+    FFullBorder = frame.UsesFullBorder(int(skin->FActivePictures.size()));
+    FRollUpFormHeight = std::max(0, frame.RollUpFormHeight);
+    FCaptionMetrics = TbsLayerCaptionMetrics{};
+    FCaptionMetrics.PictureWidth = FActiveImage.Width;
+    FCaptionMetrics.CaptionRect = frame.CaptionRect;
+    FCaptionMetrics.ButtonsRect = frame.ButtonsRect;
+    FCaptionMetrics.SysMenuButtonRect = frame.SysMenuButtonRect;
+    FCaptionMetrics.ButtonsTopOffset = frame.ButtonsTopOffset;
+    FCaptionMetrics.SysButtonTopOffset = frame.SysButtonTopOffset;
     FHitMetrics = LayerHitMetrics(frame.BorderRect, frame.ClientRect, frame.HitTestLeftTopPoint,
                                   frame.HitTestRightTopPoint, frame.HitTestLeftBottomPoint,
                                   frame.HitTestRightBottomPoint, frame.CaptionRect, frame.HitTestSize);
@@ -188,24 +222,33 @@ bool TbsFormLayerBorder::BuildPieces(int width, int height) {
     FBuiltWidth = width;
     FBuiltHeight = height;
     FBuiltInactive = UsesInactivePicture();
-    const TPixelBuffer& source = UsesInactivePicture() ? FInActiveImage : FActiveImage;
-    const TPixelView picture = ViewOf(source);
     const TbsLayerPieceSizes sizes = LayerPieceSizes(FMetrics, width, height);
-    const auto build = [&](TbsLayerSide side, int w, int h, const TSkinBlits& blits) {
-        TbsBitmap& piece = FPieces[side];
-        if (w <= 0 || h <= 0 || !piece.TrySetSize(w, h)) {
-            piece.SetSize(0, 0);
-            return;
-        }
-        for (int y = 0; y < h; ++y) std::fill(piece.ScanLine(y), piece.ScanLine(y) + w, 0u);
-        DrawSkinBlits(piece.View(), picture, blits);
-    };
-    build(lsTop, width, sizes.TopHeight, LayerTopPieceBlits(FMetrics, width, height));
-    build(lsBottom, width, sizes.BottomHeight, LayerBottomPieceBlits(FMetrics, width, height));
-    build(lsLeft, sizes.LeftWidth, sizes.SideHeight, LayerLeftPieceBlits(FMetrics, width, height));
-    build(lsRight, sizes.RightWidth, sizes.SideHeight, LayerRightPieceBlits(FMetrics, width, height));
+    BuildPiece(lsTop, width, sizes.TopHeight, LayerTopPieceBlits(FMetrics, width, height));
+    BuildPiece(lsBottom, width, sizes.BottomHeight, LayerBottomPieceBlits(FMetrics, width, height));
+    BuildPiece(lsLeft, sizes.LeftWidth, sizes.SideHeight, LayerLeftPieceBlits(FMetrics, width, height));
+    BuildPiece(lsRight, sizes.RightWidth, sizes.SideHeight, LayerRightPieceBlits(FMetrics, width, height));
     BuildBlurRegions(width, height);
     return true;
+}
+
+void TbsFormLayerBorder::BuildPiece(TbsLayerSide side, int w, int h, const TSkinBlits& blits) {
+    TbsBitmap& piece = FPieces[side];
+    if (w <= 0 || h <= 0 || !piece.TrySetSize(w, h)) {
+        piece.SetSize(0, 0);
+        return;
+    }
+    for (int y = 0; y < h; ++y) std::fill(piece.ScanLine(y), piece.ScanLine(y) + w, 0u);
+    DrawSkinBlits(piece.View(), ViewOf(UsesInactivePicture() ? FInActiveImage : FActiveImage), blits);
+    if (side == lsTop && FFullBorder && DrawCaption) DrawCaption(piece);
+}
+
+int TbsFormLayerBorder::BorderFormHeight(const TRect& formBounds) const {
+    if (FFullBorder && FormRolledUp && FormRolledUp()) return FRollUpFormHeight - FMetrics.HeightOffset;
+    return formBounds.Height();
+}
+
+int TbsFormLayerBorder::LayerWidthFor(int formWidth) const {
+    return LayerBorderRect(FMetrics, TRect{0, 0, formWidth, 0}, 0).Width();
 }
 
 bool TbsFormLayerBorder::BlurApplies() const {
@@ -243,8 +286,9 @@ void TbsFormLayerBorder::ApplyBlur() {
 void TbsFormLayerBorder::CreateWindows() {
     const bool topMost = FOwnerWindow && (GetWindowLongPtrA(FOwnerWindow, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     for (int side = lsLeft; side <= lsBottom; ++side) {
+        const bool takesMouse = MouseZones() || (FFullBorder && side == lsTop);
         FWindows[std::size_t(side)] =
-            std::make_unique<TbsFormLayerWindow>(*this, TbsLayerSide(side), !MouseZones(), topMost);
+            std::make_unique<TbsFormLayerWindow>(*this, TbsLayerSide(side), !takesMouse, topMost);
     }
 }
 
@@ -291,7 +335,7 @@ void TbsFormLayerBorder::PlaceBelowForm() {
 void TbsFormLayerBorder::ShowLayer() {
     if (!FHasFrame || !FOwnerWindow || !LayeredWindowsAvailable()) return;
     if (FShown) HideLayer();
-    FLayerRect = LayerBorderRect(FMetrics, FormBounds(), FormBounds().Height());
+    FLayerRect = LayerBorderRect(FMetrics, FormBounds(), BorderFormHeight(FormBounds()));
     if (FLayerRect.IsEmpty()) return;
     BuildPieces(FLayerRect.Width(), FLayerRect.Height());
     CreateWindows();
@@ -328,7 +372,7 @@ void TbsFormLayerBorder::RedrawLayer() {
 
 void TbsFormLayerBorder::SetLayerBounds(const TRect& formBounds) {
     if (!FShown) return;
-    const TRect next = LayerBorderRect(FMetrics, formBounds, formBounds.Height());
+    const TRect next = LayerBorderRect(FMetrics, formBounds, BorderFormHeight(formBounds));
     const bool rebuilt = BuildPieces(next.Width(), next.Height());
     // Each layered update and z-order change is a round trip to the window
     // server (under wine also a copy to the X server): an update that would
@@ -345,7 +389,7 @@ void TbsFormLayerBorder::MoveLayer(int left, int top) {
     if (!FShown) return;
     const TRect form = FormBounds();
     const TRect moved{left, top, left + form.Width(), top + form.Height()};
-    const TRect next = LayerBorderRect(FMetrics, moved, moved.Height());
+    const TRect next = LayerBorderRect(FMetrics, moved, BorderFormHeight(moved));
     if (next.Width() != FLayerRect.Width() || next.Height() != FLayerRect.Height()) {
         SetLayerBounds(moved);
         return;
@@ -365,7 +409,9 @@ void TbsFormLayerBorder::SetLayerAlpha(int alpha, bool apply) {
 }
 
 void TbsFormLayerBorder::SetLayerActive(bool active, bool apply) {
-    const bool pictureChanges = FShowActive != active && !FInActiveImage.Empty();
+    // A full border's caption objects have looks of their own for each state.
+    const bool pictureChanges = FShowActive != active && (!FInActiveImage.Empty() || FFullBorder);
+    if (pictureChanges) FBuiltWidth = -1;
     FShowActive = active;
     if (!FShown) return;
     if (pictureChanges) BuildPieces(FLayerRect.Width(), FLayerRect.Height());
@@ -405,4 +451,45 @@ int TbsFormLayerBorder::HitTest(TbsLayerSide side, TPoint p) const {
     const TRect form = FormBounds();
     const bool sizing = CanResize ? CanResize() : false;
     return LayerHitTest(FHitMetrics, side, p, piece.Width(), piece.Height(), form.Width(), sizing);
+}
+
+// ---- the full border's caption ----------------------------------------------------
+
+void TbsFormLayerBorder::RedrawCaption() {
+    if (!FShown || !FFullBorder) return;
+    const int width = FLayerRect.Width(), height = FLayerRect.Height();
+    BuildPiece(lsTop, width, LayerPieceSizes(FMetrics, width, height).TopHeight,
+               LayerTopPieceBlits(FMetrics, width, height));
+    HWND top = Window(lsTop);
+    if (top && !FPieces[lsTop].Empty()) UpdateLayerImage(FPieces[lsTop], CurrentAlpha(), top);
+}
+
+int TbsFormLayerBorder::FullBorderHitTest(TPoint p) const {
+    const int object = CaptionHitAt ? CaptionHitAt(p) : int(bsfhNowhere);
+    if (object != bsfhNowhere) return object;
+    if (MouseZones()) {
+        const int zone = HitTest(lsTop, p);
+        if (zone != bsfhNowhere) return zone;
+    }
+    // The rest of the strip is the caption where it shows, and lets the
+    // mouse through to what lies behind where it is fully transparent.
+    const TbsBitmap& piece = FPieces[lsTop];
+    if (p.X < 0 || p.Y < 0 || p.X >= piece.Width() || p.Y >= piece.Height()) return bsfhNowhere;
+    return (piece.ScanLine(p.Y)[p.X] >> 24) == 0 ? bsfhNowhere : bsfhCaption;
+}
+
+void TbsFormLayerBorder::TopWindowMouse(UINT msg, TPoint p) {
+    HWND top = Window(lsTop);
+    if (msg == WM_MOUSEMOVE && top) SetTimer(top, tidLayerBorderMouseOut, kCaptionMouseOutInterval, nullptr);
+    if (CaptionMouse) CaptionMouse(msg, p);
+}
+
+void TbsFormLayerBorder::CaptionMouseOutTick() {
+    HWND top = Window(lsTop);
+    if (!top) return;
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    if (GetCapture() == top || WindowFromPoint(cursor) == top) return;
+    KillTimer(top, tidLayerBorderMouseOut);
+    if (CaptionMouseLeave) CaptionMouseLeave();
 }

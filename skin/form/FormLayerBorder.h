@@ -14,6 +14,13 @@
 // The border copies what it needs from the skin when the skin is loaded
 // (values and the premultiplied layer images), so a skin change between two
 // messages never leaves it reading freed pictures.
+//
+// A full border ("fullborder" 1) carries the form's whole frame: the form
+// keeps no frame of its own, and its caption objects are drawn into the top
+// strip (by the form, through DrawCaption) and take the mouse through the
+// top window, which then is not transparent to it: a press on an object
+// goes to the form (CaptionMouse), a press elsewhere on the strip moves the
+// form, and a 500 ms timer notices the pointer leaving the strip.
 #pragma once
 
 // Types.h comes first: windows.h defines colour macros with the names of its functions.
@@ -28,6 +35,7 @@
 #include "platform/Handles.h"
 #include "platform/portable/PixelBuffer.h"
 #include "skin/form/portable/LayerBorderGeometry.h"
+#include "skin/form/portable/LayerCaptionGeometry.h"
 #include "skin/paint/TbsBitmap.h"
 #include "skin/paint/portable/LayerFade.h"
 
@@ -71,6 +79,20 @@ public:
     // height the border is built for (the window's own, or its rolled-up
     // height). Both optional.
     std::function<bool()> CanResize;
+    // The form is rolled up or minimised: a full border is then built for
+    // the form height "rollupformheight". Optional.
+    std::function<bool()> FormRolledUp;
+    // Full border only, all optional. DrawCaption draws the caption objects
+    // into the freshly built top strip (its coordinates); CaptionHitAt
+    // answers for a point of the strip: bsfhClient on a caption button,
+    // bsfhCaption on the caption, else bsfhNowhere; CaptionMouse gets
+    // the top window's mouse messages (WM_MOUSEMOVE, button presses and
+    // releases) with the point in the strip; CaptionMouseLeave is called
+    // once the pointer has left the strip.
+    std::function<void(TbsBitmap& top)> DrawCaption;
+    std::function<int(TPoint p)> CaptionHitAt;
+    std::function<void(UINT msg, TPoint p)> CaptionMouse;
+    std::function<void()> CaptionMouseLeave;
     // Whether the desktop may blur behind the border now (the manager's
     // AeroBlurEnabled, no alpha on the form); optional, true when unset.
     std::function<bool()> BlurAllowed;
@@ -79,6 +101,14 @@ public:
     // or the frame's pictures are missing. A shown border is hidden first.
     void LoadSkin(const TbsSkinData* skinData);
     bool HasFrame() const { return FHasFrame; }
+    // The skin's layer frame is a full border (see above).
+    bool FullBorder() const { return FHasFrame && FFullBorder; }
+    int RollUpFormHeight() const { return FRollUpFormHeight; }
+    // The places of the caption objects in the layer picture (ButtonsOffset
+    // is left 0: the form's frame has it).
+    const TbsLayerCaptionMetrics& CaptionMetrics() const { return FCaptionMetrics; }
+    // The width of the border around a form formWidth wide.
+    int LayerWidthFor(int formWidth) const;
 
     // Builds the strips for the form's current bounds and shows the windows.
     void ShowLayer();
@@ -100,6 +130,17 @@ public:
     void FadeIn();
     // One fade step (the timer's handler).
     void FadeStep();
+    // Full border: builds the top strip again (the caption objects changed)
+    // and gives the top window its new picture.
+    void RedrawCaption();
+    // The hit test of the full border's top window at a point of the strip.
+    int FullBorderHitTest(TPoint p) const;
+    // The top window's mouse under a full border: the message goes to the
+    // form, and the mouse-out timer watches the pointer.
+    void TopWindowMouse(UINT msg, TPoint p);
+    // The mouse-out timer's step: the pointer off the strip ends the tracking.
+    void CaptionMouseOutTick();
+    static constexpr UINT kCaptionMouseOutInterval = 500;  // ms
     // Puts the windows just below the form in the z-order (or topmost with
     // a topmost form), without activating anything.
     void PlaceBelowForm();
@@ -130,6 +171,9 @@ public:
 private:
     // False when the pieces were already built for that size and picture.
     bool BuildPieces(int width, int height);
+    void BuildPiece(TbsLayerSide side, int w, int h, const TSkinBlits& blits);
+    // The form height the border is built for.
+    int BorderFormHeight(const TRect& formBounds) const;
     void CreateWindows();
     void DrawWindows(int alpha);
     void PlaceWindows();
@@ -147,6 +191,9 @@ private:
     TbsLayerHitMetrics FHitMetrics;
     TRect FBorderRect;
     bool FHitTestEnable = false;
+    bool FFullBorder = false;
+    int FRollUpFormHeight = 0;
+    TbsLayerCaptionMetrics FCaptionMetrics;
     int FSkinAlpha = 255, FSkinInActiveAlpha = 255;
     // Copies of the skin's premultiplied layer images.
     TPixelBuffer FActiveImage, FInActiveImage;

@@ -71,6 +71,7 @@ TbsSkinForm::TbsSkinForm(TComponent* AOwner) : TComponent(AOwner), FOwnerForm(Re
     FLayerBorder->CanResize = [this] { return Resizable() && !FRolledUp && !FormMinimized(); };
     // The desktop blurs behind the border only for an opaque form.
     FLayerBorder->BlurAllowed = [this] { return FSkinData && FSkinData->GetAeroBlurEnabled() && !FAlphaBlend; };
+    ConnectFullBorder();
     FHook = std::make_unique<THook>(*this, *FOwnerForm);
     FPreviousShortCut = std::move(FOwnerForm->OnShortCut);
     FOwnerForm->OnShortCut = [this](WORD key, unsigned shift, bool& handled) { FormShortCut(key, shift, handled); };
@@ -215,6 +216,9 @@ void TbsSkinForm::ChangeSkinData() {
     HWND wnd = FOwnerForm->WindowHandle();
     // The frame changes size: the form keeps its client size.
     const TRect client = FOwnerForm->GetClientRect();
+    // The border's skin first: a full border takes the frame's place.
+    LayerBorderHide();
+    FLayerBorder->LoadSkin(FSkinLoaded && FSkinnable ? FSkinData : nullptr);
     if (FSkinLoaded && FSkinnable) {
         CreateObjects();
     } else {
@@ -238,7 +242,7 @@ void TbsSkinForm::ChangeSkinData() {
     else SetRegion(true);
     RedrawWindow(wnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     SwitchCaptionActivation(FNCActive);
-    LayerBorderReload();
+    LayerBorderShow();
     if (OnChangeSkinData) OnChangeSkinData(this);
 }
 
@@ -354,9 +358,16 @@ TbsFrameLimits TbsSkinForm::FrameLimits() const {
     return l;
 }
 
-int TbsSkinForm::GetMinFormWidth() const { return FrameMinWidth(FrameLimits()); }
+int TbsSkinForm::GetMinFormWidth() const {
+    if (FullBorderMode()) return FMinWidth;
+    return FrameMinWidth(FrameLimits());
+}
 
-int TbsSkinForm::GetMinFormHeight() const { return FrameMinHeight(FrameLimits()); }
+int TbsSkinForm::GetMinFormHeight() const {
+    // A full border's form has no frame: rolled up it keeps the border's height.
+    if (FullBorderMode()) return FRolledUp ? FLayerBorder->RollUpFormHeight() : FMinHeight;
+    return FrameMinHeight(FrameLimits());
+}
 
 namespace {
 RECT MonitorArea(HWND wnd, bool fullScreen) {
@@ -390,7 +401,7 @@ void TbsSkinForm::SetRegion(bool resized) {
     const int W = FFormWidth, H = FFormHeight;
     const TbsSkinDataCore* skin = SkinOf(FSkinData);
     TRegionHandle region;
-    if (!FSkinLoaded || skin->FMaskPicture.Empty()) {
+    if (!FSkinLoaded || skin->FMaskPicture.Empty() || FullBorderMode()) {
         FTopMask = FBottomMask = FLeftMask = FRightMask = TRgbBuffer();
         region.Reset(CreateRectRgn(0, 0, W, H));
     } else {
@@ -470,7 +481,7 @@ LRESULT TbsSkinForm::FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             return OnNcCalcSize(wParam, lParam);
         case WM_NCPAINT:
             if (!FSkinnable) break;
-            if (HasBorder() && !(FSkinChanging && !FSkinLoaded)) PaintFrame(nullptr);
+            if (HasBorder() && !(FSkinChanging && !FSkinLoaded) && !FullBorderMode()) PaintFrame(nullptr);
             return 0;
         case WM_NCHITTEST:
             if (!FSkinnable) break;
@@ -689,7 +700,7 @@ LRESULT TbsSkinForm::FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT TbsSkinForm::OnNcCalcSize(WPARAM, LPARAM lParam) {
     // Whatever wParam says, lParam starts with the proposed window rectangle.
     auto* rc = reinterpret_cast<RECT*>(lParam);
-    if (!HasBorder()) return 0;
+    if (!HasBorder() || FullBorderMode()) return 0;
     const TRect window = Rect(rc->left, rc->top, rc->right, rc->bottom);
     TRect client;
     if (FSkinLoaded) {
@@ -703,6 +714,7 @@ LRESULT TbsSkinForm::OnNcCalcSize(WPARAM, LPARAM lParam) {
 }
 
 LRESULT TbsSkinForm::OnNcHitTest(LPARAM lParam) {
+    if (FullBorderMode()) return HTCLIENT;
     const TPoint p = WindowPoint(lParam);
     const int code = FrameHitTest(p);
     if (code == HTOBJECT && !FOwnerForm->TimerRunning(tidFormMouseOut)) {
@@ -922,6 +934,10 @@ void TbsSkinForm::ArrangeObjects() {
         }
         return;
     }
+    if (FullBorderMode()) {
+        ArrangeFullBorderObjects(FLayerBorder->LayerWidthFor(W));
+        return;
+    }
     const TbsSkinDataCore& skin = *SkinOf(FSkinData);
     std::vector<TbsArrangeItem> items;
     items.reserve(FObjects.size());
@@ -1048,6 +1064,13 @@ LRESULT TbsSkinForm::OnNcMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
     const bool rightOnCaption = (msg == WM_NCRBUTTONDOWN || msg == WM_NCRBUTTONDBLCLK) && wParam == HTCAPTION;
     const LRESULT r = rightOnCaption ? 0 : CallOld(msg, wParam, lParam);
     if (!FOwnerForm->HandleAllocated()) return r;
+    if (FullBorderMode()) {
+        // Only the border's top window sends these (the form itself has no
+        // non-client area); its caption objects take the mouse there.
+        if (wParam == HTCAPTION && msg == WM_NCRBUTTONDOWN && !FDisableSystemMenu) ShowSystemMenu(CursorPos());
+        if (wParam == HTCAPTION && msg == WM_NCLBUTTONDBLCLK) CaptionDoubleClick();
+        return r;
+    }
     const TPoint p = WindowPoint(lParam);
     const TMouseButton button =
         msg == WM_NCRBUTTONDOWN || msg == WM_NCRBUTTONUP || msg == WM_NCRBUTTONDBLCLK ? TMouseButton::mbRight : TMouseButton::mbLeft;
@@ -1102,6 +1125,10 @@ LRESULT TbsSkinForm::OnClientButtonUp(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void TbsSkinForm::RedrawObject(TbsActiveSkinObject& object) {
     if (!HasBorder() || !FOwnerForm->HandleAllocated()) return;
+    if (FullBorderMode()) {
+        FLayerBorder->RedrawCaption();
+        return;
+    }
     // An object of the frame picture that grew with the window (the caption)
     // lies over frame parts that are composed, not copied: the whole frame
     // is painted again.

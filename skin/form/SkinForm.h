@@ -23,6 +23,9 @@
 // the caption buttons are posted (WM_FRAMECOMMAND) and run after the click's
 // handlers have returned; the menu's commands run after the menu is gone.
 //
+// When the skin's layered border is a full border, the border carries the
+// whole frame and the form has none (SkinFormFullBorder.cpp).
+//
 // The form's window behaviours (state, first placement, fade-in, magnetic
 // edges) are in SkinFormBehaviour.cpp, with their decisions in
 // portable/FormBehaviour.h. There are no MDI forms in this program, so the
@@ -245,6 +248,12 @@ public:
     void LayerBorderSetAlpha(int alpha, bool apply);
     // The border (its windows exist only while it is shown).
     TbsFormLayerBorder& LayerBorder() const { return *FLayerBorder; }
+    // The skin's layered border is a full border and carries the frame now
+    // (SkinFormFullBorder.cpp): the form has no frame of its own.
+    bool FullBorderMode() const;
+    // The screen point the caption objects' rectangles count from: the
+    // window's top-left corner, or the border's under a full border.
+    TPoint ObjectOrigin() const;
     bool LayerBorderSuspended() const { return FLayerSuspended; }
 
     // ---- window commands (SkinFormState.cpp) ----
@@ -418,6 +427,14 @@ private:
     void LayerBorderReload();
     // 1427, 1428, 45491 and 45492.
     void OnLayerBorderMessage(UINT msg);
+
+    // ---- the full border (SkinFormFullBorder.cpp) ----
+    void ConnectFullBorder();
+    // Places the caption objects in a top strip layerWidth wide.
+    void ArrangeFullBorderObjects(int layerWidth);
+    void DrawFullBorderCaption(TbsBitmap& top);
+    // The top window's mouse, p in the strip.
+    void FullBorderMouse(UINT msg, TPoint p);
 
     // ---- painting (SkinFormPaint.cpp) ----
     void PaintSkinFrame(HDC dc);

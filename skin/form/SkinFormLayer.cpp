@@ -80,6 +80,9 @@ void TbsSkinForm::OnLayerBorderMessage(UINT msg) {
     HWND wnd = FOwnerForm->WindowHandle();
     switch (msg) {
         case WM_LAYEREDBORDERSCHANGED:
+            // A full border carries the frame: the form's own frame goes or
+            // comes with it.
+            if (FLayerBorder->FullBorder()) ApplyHookedFrame();
             if (LayerBorderUsed()) {
                 // With desktop composition the system's own show animation
                 // would run without the border: switched off once.

@@ -161,9 +161,8 @@ void TbsActiveSkinObject::ShowGlow() {
     const TbsBitmap* picture = SkinPictures().Bitmap(manager, GlowPictureIndex);
     const TbsBitmap* mask = GlowMaskPictureIndex >= 0 ? SkinPictures().Bitmap(manager, GlowMaskPictureIndex) : nullptr;
     if (!picture) return;
-    RECT rc{};
-    GetWindowRect(FForm.GetForm().WindowHandle(), &rc);
-    const int x = rc.left + ObjectRect.Left - GlowOffsetX, y = rc.top + ObjectRect.Top - GlowOffsetY;
+    const TPoint origin = FForm.ObjectOrigin();
+    const int x = origin.X + ObjectRect.Left - GlowOffsetX, y = origin.Y + ObjectRect.Top - GlowOffsetY;
     if (mask) layer->Show(x, y, GlowAlphaBlendValue, *mask, *picture);
     else layer->Show(x, y, GlowAlphaBlendValue, nullptr, picture->Handle());
 }
@@ -250,9 +249,8 @@ void TbsSkinAnimateObject::MouseDown(int x, int y, TMouseButton button) {
         FForm.RedrawObject(*this);
     }
     if (Command == cmSysMenu && ButtonStyle && FHot) {
-        RECT rc{};
-        GetWindowRect(FForm.GetForm().WindowHandle(), &rc);
-        FForm.ShowSystemMenu(Point(rc.left + ObjectRect.Left, rc.top + ObjectRect.Bottom));
+        const TPoint origin = FForm.ObjectOrigin();
+        FForm.ShowSystemMenu(Point(origin.X + ObjectRect.Left, origin.Y + ObjectRect.Bottom));
     }
 }
 
@@ -274,7 +272,7 @@ void TbsSkinAnimateObject::DblClick() {
 // ---- TbsSkinButtonObject ------------------------------------------------------------
 
 TbsSkinButtonObject::TbsSkinButtonObject(TbsSkinForm& form, const TbsDataSkinButton* record)
-    : TbsActiveSkinObject(form, record) {
+    : TbsActiveSkinObject(form, record), Record(record) {
     if (!record) return;
     DownRect = record->DownRect;
     DisableSkinRect = record->DisableSkinRect;
@@ -292,6 +290,21 @@ void TbsSkinButtonObject::DrawButton(HDC dc, bool direct) {
 }
 
 void TbsSkinButtonObject::DrawObject(HDC dc, bool direct) { DrawButton(dc, direct); }
+
+const TPixelBuffer* TbsSkinButtonObject::PickShape(const TPixelBuffer* normal, const TPixelBuffer* hot,
+                                                   const TPixelBuffer* down, const TPixelBuffer* inactive) const {
+    const TPixelBuffer* look = nullptr;
+    if (FPressed && FHot) look = down;
+    else if (FHot || FMorphPos > 0.5) look = hot;
+    else if (!FForm.FormActive()) look = inactive;
+    return look ? look : normal;
+}
+
+const TPixelBuffer* TbsSkinButtonObject::ShapeImage() const {
+    if (!Record) return nullptr;
+    return PickShape(Record->FSkinImage.get(), Record->FActiveSkinImage.get(), Record->FDownSkinImage.get(),
+                     Record->FInActiveSkinImage.get());
+}
 
 void TbsSkinButtonObject::MouseDown(int x, int y, TMouseButton button) {
     TbsActiveSkinObject::MouseDown(x, y, button);
@@ -347,6 +360,13 @@ bool TbsSkinStdButtonObject::RestoreMode() const {
         case cmRollUp: return FForm.FormRolledUp();
         default: return false;
     }
+}
+
+const TPixelBuffer* TbsSkinStdButtonObject::ShapeImage() const {
+    const auto* record = dynamic_cast<const TbsDataSkinStdButton*>(Record);
+    if (!record || !RestoreMode() || !record->FRestoreImage) return TbsSkinButtonObject::ShapeImage();
+    return PickShape(record->FRestoreImage.get(), record->FRestoreActiveImage.get(), record->FRestoreDownImage.get(),
+                     record->FRestoreInActiveImage.get());
 }
 
 bool TbsSkinStdButtonObject::ShowsFormIcon() const {
@@ -455,9 +475,8 @@ void TbsSkinStdButtonObject::MouseDown(int x, int y, TMouseButton button) {
     (void)x;
     (void)y;
     if (Command == cmSysMenu) {
-        RECT rc{};
-        GetWindowRect(FForm.GetForm().WindowHandle(), &rc);
-        FForm.ShowSystemMenu(Point(rc.left + ObjectRect.Left, rc.top + ObjectRect.Bottom));
+        const TPoint origin = FForm.ObjectOrigin();
+        FForm.ShowSystemMenu(Point(origin.X + ObjectRect.Left, origin.Y + ObjectRect.Bottom));
     }
 }
 
@@ -572,17 +591,21 @@ void TbsSkinCaptionObject::DrawObject(HDC dc, bool direct) {
 }
 
 void TbsSkinCaptionObject::DrawText(HDC dc) {
-    const bool active = FForm.FormActive();
     if (FForm.OnCaptionPaint) {
-        FForm.OnCaptionPaint(&FForm, dc, ObjectRect, active);
+        FForm.OnCaptionPaint(&FForm, dc, ObjectRect, FForm.FormActive());
         return;
     }
-    std::string text = FForm.GetForm().GetText();
-    if (text.empty() || TextRect.IsEmpty()) return;
+    if (TextRect.IsEmpty()) return;
     // The text rectangle in the object, widened with it.
-    TRect r = Rect(TextRect.Left, TextRect.Top, TextRect.Right + (ObjectRect.Width() - SkinRect.Width()),
-                   TextRect.Bottom);
-    if (r.Width() <= 0) return;
+    const TRect r = Rect(TextRect.Left, TextRect.Top, TextRect.Right + (ObjectRect.Width() - SkinRect.Width()),
+                         TextRect.Bottom);
+    DrawCaptionText(dc, OffsetRect(r, ObjectRect.Left, ObjectRect.Top));
+}
+
+void TbsSkinCaptionObject::DrawCaptionText(HDC dc, const TRect& r) {
+    const bool active = FForm.FormActive();
+    std::string text = FForm.GetForm().GetText();
+    if (text.empty() || r.Width() <= 0) return;
     TCanvas canvas(dc);
     FForm.SelectCaptionFont(canvas.Font(), Font, active);
     const TColor color = active ? ActiveFontColor : Font.Color;
@@ -597,8 +620,6 @@ void TbsSkinCaptionObject::DrawText(HDC dc) {
     int x = r.Left;
     if (Alignment == taRightJustify) x = r.Right - size.cx;
     else if (Alignment == taCenter) x = r.Left + r.Width() / 2 - size.cx / 2;
-    x += ObjectRect.Left;
-    y += ObjectRect.Top;
     SetBkMode(target, TRANSPARENT);
     const auto plain = [&](int px, int py, TColor c) {
         SetTextColor(target, ColorToRGB(c));

@@ -12,7 +12,8 @@
 //    TbsSkinCaptionObject    + the caption text
 //
 // An object copies what it needs from its skin record when it is made and
-// keeps picture indexes only: the pictures are looked up when it draws
+// keeps picture indexes only (a button also keeps its record, whose alpha
+// images shape it in a full border): the pictures are looked up when it draws
 // (the objects are freed at the start of every skin change and made again
 // at its end). Coordinates are window coordinates.
 #pragma once
@@ -125,11 +126,20 @@ public:
     void MouseUp(int x, int y, TMouseButton button) override;
     void MouseEnter() override;
 
+    // The alpha image of the look shown now, giving the button its shape
+    // in a full border; null when the skin built none.
+    virtual const TPixelBuffer* ShapeImage() const;
+
     bool FPressed = false;
     TRect DownRect, DisableSkinRect;
+    // The skin record the button was made from (its alpha images), or null.
+    // The objects are freed before their skin is, at every skin change.
+    const TbsDataSkinButton* Record = nullptr;
 
 protected:
     void DrawButton(HDC dc, bool direct);
+    const TPixelBuffer* PickShape(const TPixelBuffer* normal, const TPixelBuffer* hot, const TPixelBuffer* down,
+                                  const TPixelBuffer* inactive) const;
 };
 
 class TbsSkinStdButtonObject : public TbsSkinButtonObject {
@@ -151,6 +161,8 @@ public:
     bool RestoreMode() const;
     // A system-menu button in its own picture that shows the form's icon.
     bool ShowsFormIcon() const;
+    // The restore looks' images while RestoreMode holds.
+    const TPixelBuffer* ShapeImage() const override;
 
     TbsStdCommand Command = cmDefault;
     TRect RestoreRect, RestoreActiveRect, RestoreDownRect, RestoreInActiveRect;
@@ -171,6 +183,9 @@ public:
     void MouseLeave() override { FHot = false; }
     // One 25 ms tick of the caption animation; true when the frame moved.
     bool AnimationTick();
+    // The form's text in the caption's font, colours and effects, placed
+    // in r by the caption's alignment (r in dc's coordinates).
+    void DrawCaptionText(HDC dc, const TRect& r);
 
     TRect TextRect;
     TbsSkinFont Font;

@@ -12,6 +12,10 @@
 
 void TbsSkinForm::PaintFrame(HDC dc) {
     if (!FOwnerForm->HandleAllocated() || !HasBorder()) return;
+    if (FullBorderMode()) {
+        FLayerBorder->RedrawCaption();
+        return;
+    }
     std::unique_ptr<TWindowDc> own;
     if (!dc) {
         own = std::make_unique<TWindowDc>(FOwnerForm->WindowHandle(), true);

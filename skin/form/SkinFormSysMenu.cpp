@@ -100,9 +100,8 @@ void TbsSkinForm::ShowSystemMenuFromKeyboard() {
     for (const auto& object : FObjects) {
         const auto* button = dynamic_cast<const TbsSkinStdButtonObject*>(object.get());
         if (!button || button->Command != cmSysMenu || !button->Enabled) continue;
-        RECT rc{};
-        GetWindowRect(FOwnerForm->WindowHandle(), &rc);
-        ShowSystemMenuAt(OffsetRect(button->ObjectRect, rc.left, rc.top));
+        const TPoint origin = ObjectOrigin();
+        ShowSystemMenuAt(OffsetRect(button->ObjectRect, origin.X, origin.Y));
         return;
     }
 }
