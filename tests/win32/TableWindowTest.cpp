@@ -14,6 +14,7 @@
 
 #include "platform/Handles.h"
 #include "platform/SystemHooks.h"
+#include "tests/win32/PatchedSkin.h"
 #include "tests/win32/WindowTestSupport.h"
 
 namespace {
@@ -494,6 +495,48 @@ TEST_F(TableWindow, SkinFileReplacesTheBuiltInSkinOrLeavesItWithAClearReason) {
     }
     EXPECT_EQ(Form->bsSkinGauge1->GetHeight(), 19) << "the controls still wear the skin's sizes";
     for (const std::string& path : {good, garbage, broken}) DeleteFileA(path.c_str());
+}
+
+// A skin file whose layered border is a full border: the window's own frame
+// goes, the caption and its buttons come in the border's top strip, and the
+// built-in skin gives the frame back around the same client area.
+TEST_F(TableWindow, AFullBorderSkinFileTakesTheFrameIntoTheBorder) {
+    RECT client{};
+    ::GetClientRect(Form->GetHandle(), &client);
+    TbsCompressedStoredSkin patched(nullptr);
+    patched.LoadFromIniFile(PatchedSkin("rdz-table-fullborder", FullBorderKeys()));
+    char dir[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, dir);
+    const std::string path = std::string(dir) + "rdz-fullborder.skn";
+    std::vector<std::uint8_t> file;
+    patched.SaveToCompressedStream(file);  // a whole skin file, header and all
+    FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fwrite(file.data(), 1, file.size(), f);
+    std::fclose(f);
+    ASSERT_EQ(Form->LoadSkinFile(path), "");
+    DeleteFileA(path.c_str());
+    TbsSkinForm* frame = Form->bsSkinForm1;
+    EXPECT_TRUE(frame->FullBorderMode());
+    ASSERT_TRUE(PumpUntil([&] { return frame->LayerBorder().Shown(); }, 5000));
+    RECT window{}, now{};
+    GetWindowRect(Form->GetHandle(), &window);
+    ::GetClientRect(Form->GetHandle(), &now);
+    EXPECT_EQ(now.right, window.right - window.left) << "no frame of its own";
+    EXPECT_EQ(now.right, client.right) << "the client area keeps its size";
+    EXPECT_EQ(now.bottom, client.bottom);
+    ASSERT_NE(frame->FindObject("closebutton"), nullptr);
+    const TRect close = frame->FindObject("closebutton")->ObjectRect;
+    EXPECT_FALSE(close.IsEmpty());
+    EXPECT_LE(close.Bottom, frame->LayerBorder().Piece(lsTop).Height()) << "in the top strip";
+
+    Form->bsSkinData1->LoadCompressedStoredSkin(Form->bsCompressedStoredSkin1);
+    EXPECT_FALSE(frame->FullBorderMode());
+    ::GetClientRect(Form->GetHandle(), &now);
+    GetWindowRect(Form->GetHandle(), &window);
+    EXPECT_LT(now.right, window.right - window.left) << "its own frame again";
+    EXPECT_EQ(now.right, client.right);
+    EXPECT_EQ(now.bottom, client.bottom);
 }
 
 }  // namespace
