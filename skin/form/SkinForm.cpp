@@ -1057,6 +1057,29 @@ void TbsSkinForm::SwitchCaptionActivation(bool active) {
     }
 }
 
+void TbsSkinForm::ObjectsMouseMove(TPoint p) {
+    const int index = FMouseCaptureObject != -1 ? FMouseCaptureObject : FActiveObject;
+    if (index >= 0 && std::size_t(index) < FObjects.size()) FObjects[std::size_t(index)]->MouseMove(p.X, p.Y);
+}
+
+void TbsSkinForm::ObjectsMouseDown(TPoint p, TMouseButton button, bool doubleClick, HWND captureWindow) {
+    TestActive(p.X, p.Y, true);
+    if (FActiveObject == -1) return;
+    TbsActiveSkinObject& object = *FObjects[std::size_t(FActiveObject)];
+    if (!dynamic_cast<TbsSkinCaptionObject*>(&object) && captureWindow) SetCapture(captureWindow);
+    FMouseCaptureObject = FActiveObject;
+    object.MouseDown(p.X, p.Y, button);
+    if (doubleClick && FActiveObject != -1) FObjects[std::size_t(FActiveObject)]->DblClick();
+}
+
+void TbsSkinForm::ObjectsMouseUp(TPoint p, TMouseButton button, HWND captureWindow) {
+    if (FMouseCaptureObject == -1) return;
+    TbsActiveSkinObject& object = *FObjects[std::size_t(FMouseCaptureObject)];
+    FMouseCaptureObject = -1;
+    if (!dynamic_cast<TbsSkinCaptionObject*>(&object) && captureWindow && GetCapture() == captureWindow) ReleaseCapture();
+    object.MouseUp(p.X, p.Y, button);
+}
+
 LRESULT TbsSkinForm::OnNcMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
     // A right press on the caption would start the system's own menu loop
     // (it waits for the release, then opens the system menu over the
@@ -1075,37 +1098,22 @@ LRESULT TbsSkinForm::OnNcMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
     const TMouseButton button =
         msg == WM_NCRBUTTONDOWN || msg == WM_NCRBUTTONUP || msg == WM_NCRBUTTONDBLCLK ? TMouseButton::mbRight : TMouseButton::mbLeft;
     switch (msg) {
-        case WM_NCMOUSEMOVE: {
-            const int index = FMouseCaptureObject != -1 ? FMouseCaptureObject : FActiveObject;
-            if (index >= 0 && std::size_t(index) < FObjects.size()) FObjects[std::size_t(index)]->MouseMove(p.X, p.Y);
+        case WM_NCMOUSEMOVE:
+            ObjectsMouseMove(p);
             break;
-        }
         case WM_NCLBUTTONDOWN:
         case WM_NCRBUTTONDOWN:
         case WM_NCLBUTTONDBLCLK:
-        case WM_NCRBUTTONDBLCLK: {
-            TestActive(p.X, p.Y, true);
-            if (FActiveObject != -1) {
-                TbsActiveSkinObject& object = *FObjects[std::size_t(FActiveObject)];
-                if (!dynamic_cast<TbsSkinCaptionObject*>(&object)) SetCapture(FOwnerForm->WindowHandle());
-                FMouseCaptureObject = FActiveObject;
-                object.MouseDown(p.X, p.Y, button);
-                if (wParam == HTCAPTION) FMouseCaptureObject = -1;
-                if (msg == WM_NCLBUTTONDBLCLK && FActiveObject != -1) FObjects[std::size_t(FActiveObject)]->DblClick();
-            }
+        case WM_NCRBUTTONDBLCLK:
+            ObjectsMouseDown(p, button, msg == WM_NCLBUTTONDBLCLK, FOwnerForm->WindowHandle());
+            // A press on the caption text leaves the mouse to the system's move.
+            if (wParam == HTCAPTION && FActiveObject != -1) FMouseCaptureObject = -1;
             if (wParam == HTCAPTION && msg == WM_NCRBUTTONDOWN && !FDisableSystemMenu) ShowSystemMenu(CursorPos());
             if (wParam == HTCAPTION && msg == WM_NCLBUTTONDBLCLK) CaptionDoubleClick();
             break;
-        }
         case WM_NCLBUTTONUP:
         case WM_NCRBUTTONUP:
-            if (FMouseCaptureObject != -1) {
-                TbsActiveSkinObject& object = *FObjects[std::size_t(FMouseCaptureObject)];
-                FMouseCaptureObject = -1;
-                if (!dynamic_cast<TbsSkinCaptionObject*>(&object) && GetCapture() == FOwnerForm->WindowHandle())
-                    ReleaseCapture();
-                object.MouseUp(p.X, p.Y, button);
-            }
+            ObjectsMouseUp(p, button, FOwnerForm->WindowHandle());
             break;
         default:
             break;

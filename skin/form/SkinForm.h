@@ -366,6 +366,12 @@ private:
     LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
     LRESULT OnSize(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT OnNcMouse(UINT msg, WPARAM wParam, LPARAM lParam);
+    // The mouse over the caption objects, p in their coordinates: a press
+    // makes the object under it hold the mouse (captured by captureWindow,
+    // except for the caption text) until the release.
+    void ObjectsMouseMove(TPoint p);
+    void ObjectsMouseDown(TPoint p, TMouseButton button, bool doubleClick, HWND captureWindow);
+    void ObjectsMouseUp(TPoint p, TMouseButton button, HWND captureWindow);
     LRESULT OnClientButtonUp(UINT msg, WPARAM wParam, LPARAM lParam);
     bool OnTimer(UINT_PTR id);
     void OnSkinChangeBegin(WPARAM wParam);

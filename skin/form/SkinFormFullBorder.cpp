@@ -132,34 +132,20 @@ void TbsSkinForm::FullBorderMouse(UINT msg, TPoint p) {
     const TMouseButton button = msg == WM_RBUTTONDOWN || msg == WM_RBUTTONUP ? TMouseButton::mbRight : TMouseButton::mbLeft;
     HWND top = FLayerBorder->Window(lsTop);
     switch (msg) {
-        case WM_MOUSEMOVE: {
+        case WM_MOUSEMOVE:
             TestActive(p.X, p.Y, true);
-            const int index = FMouseCaptureObject != -1 ? FMouseCaptureObject : FActiveObject;
-            if (index >= 0 && std::size_t(index) < FObjects.size()) FObjects[std::size_t(index)]->MouseMove(p.X, p.Y);
+            ObjectsMouseMove(p);
             break;
-        }
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
-            TestActive(p.X, p.Y, true);
-            if (FActiveObject != -1) {
-                TbsActiveSkinObject& object = *FObjects[std::size_t(FActiveObject)];
-                if (top) SetCapture(top);
-                FMouseCaptureObject = FActiveObject;
-                object.MouseDown(p.X, p.Y, button);
-                if (msg == WM_LBUTTONDBLCLK && FActiveObject != -1) FObjects[std::size_t(FActiveObject)]->DblClick();
-            }
+            ObjectsMouseDown(p, button, msg == WM_LBUTTONDBLCLK, top);
             break;
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
-            if (FMouseCaptureObject != -1) {
-                TbsActiveSkinObject& object = *FObjects[std::size_t(FMouseCaptureObject)];
-                FMouseCaptureObject = -1;
-                if (top && GetCapture() == top) ReleaseCapture();
-                // Released off the object: it is no longer hot, so no command.
-                TestActive(p.X, p.Y, true);
-                object.MouseUp(p.X, p.Y, button);
-            }
+            // Released off the object: it is no longer hot, so no command.
+            if (FMouseCaptureObject != -1) TestActive(p.X, p.Y, true);
+            ObjectsMouseUp(p, button, top);
             break;
         default:
             break;

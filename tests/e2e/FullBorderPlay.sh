@@ -29,22 +29,8 @@ s/^captionrect=.*/captionrect=40,14,100,34/
 }' "$work/skin/Zevrak.ini"
 "$tool" pack "$work/skin" "$work/fullborder.skn" >/dev/null
 
-rdz_wine "$exe" --skin "Z:$work/fullborder.skn" >"$work/game.log" 2>&1 &
-game=$!
-wid=""
-for _ in $(seq 1 600); do
-  wid=$(xdotool search --name "^$title\$" 2>/dev/null | head -n 1 || true)
-  [ -n "$wid" ] && break
-  kill -0 "$game" 2>/dev/null || fail "the program ended before its window appeared"
-  sleep 0.1
-done
-[ -n "$wid" ] || fail "no window titled '$title' appeared"
-for _ in $(seq 1 100); do
-  eval "$(xdotool getwindowgeometry --shell "$wid")"
-  [ "$WIDTH" = 775 ] && [ "$HEIGHT" = 306 ] && break
-  sleep 0.1
-done
-[ "$WIDTH" = 775 ] && [ "$HEIGHT" = 306 ] || fail "the window is ${WIDTH}x$HEIGHT, not the bare 775x306 client"
+# No frame of its own: the window is the bare 775 x 306 client area.
+start_game_sized 775 306 --skin "Z:$work/fullborder.skn"
 
 # The strip: 14 pixels left of the window, 34 above it, 805 wide. The
 # buttons' place moves right with the width (805 - 180 = 625): the close

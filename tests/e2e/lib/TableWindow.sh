@@ -47,7 +47,13 @@ e2e_cleanup() {
 }
 
 start_game() {  # starts the game and waits for its window: sets game, wid, X, Y, WIDTH, HEIGHT
-  rdz_wine "$exe" >"$work/game.log" 2>&1 &
+  start_game_sized 777 333
+}
+
+start_game_sized() {  # width height [game arguments...]: start_game for a window of that size
+  local want_width=$1 want_height=$2
+  shift 2
+  rdz_wine "$exe" "$@" >"$work/game.log" 2>&1 &
   game=$!
   wid=""
   for _ in $(seq 1 600); do  # up to 60 s for wine to bring the window up
@@ -60,10 +66,10 @@ start_game() {  # starts the game and waits for its window: sets game, wid, X, Y
   # Wine may map the window before it has taken its shaped, framed size.
   for _ in $(seq 1 100); do
     eval "$(xdotool getwindowgeometry --shell "$wid")"
-    [ "$WIDTH" = 777 ] && [ "$HEIGHT" = 333 ] && break
+    [ "$WIDTH" = "$want_width" ] && [ "$HEIGHT" = "$want_height" ] && break
     sleep 0.1
   done
-  [ "$WIDTH" = 777 ] && [ "$HEIGHT" = 333 ] || fail "the window is ${WIDTH}x$HEIGHT, not 777x333"
+  [ "$WIDTH" = "$want_width" ] && [ "$HEIGHT" = "$want_height" ] || fail "the window is ${WIDTH}x$HEIGHT, not ${want_width}x$want_height"
 }
 
 expect_end() {  # how: waits for the program to end by itself after a close
