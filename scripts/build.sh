@@ -16,10 +16,18 @@ kinds=("$@")
 jobs=${RDZ_JOBS:-$(nproc)}
 out=${RDZ_BUILD_DIR:-build}
 
+# ccache, when present, keeps rebuilds of a fresh clone or a second work
+# tree cheap; paths below the repository are hashed relative to it.
+launcher=()
+if command -v ccache >/dev/null && [ "${RDZ_CCACHE:-1}" != 0 ]; then
+  launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  export CCACHE_BASEDIR=$root CCACHE_NOHASHDIR=1
+fi
+
 configure() {  # dir, extra cmake args...
   local dir=$1; shift
   if [ ! -f "$dir/build.ninja" ]; then
-    cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+    cmake -S . -B "$dir" -G Ninja "${launcher[@]}" "$@" >/dev/null
   fi
 }
 
