@@ -7,7 +7,7 @@ packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 libz-mingw-w64-dev
   zlib1g-dev wine64 xvfb xdotool imagemagick cmake ninja-build
   googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-  fonts-liberation dpkg-dev ccache
+  fonts-liberation dpkg-dev ccache debootstrap nsis zip
 )
 
 missing=()
