@@ -14,7 +14,7 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
 out=${RDZ_BUILD_DIR:-build}
 case $out in /*) ;; *) out=$root/$out ;; esac
-soak=$out/x86_64/bin/soak.exe
+soak=$out/${RDZ_ARCH:-x86_64}/bin/soak.exe
 tool=$out/native/bin/skintool
 fail() { echo "TableWindowSoak: $*" >&2; exit 1; }
 [ -f "$soak" ] || fail "$soak was not built"
@@ -30,5 +30,11 @@ done
 "$tool" pack "$work" "$work/turned.skn" >/dev/null
 cmp -s "$work/controls.bmp" "$root/skins/Zevrak/controls.bmp" && fail "the second skin's pictures were not turned"
 
-bash scripts/wine.sh "$soak" "${RDZ_SOAK_ROUNDS:-300}" "${RDZ_SOAK_RELOADS:-10}" "$work/turned.skn"
+rounds=${RDZ_SOAK_ROUNDS:-300}
+status=0
+bash scripts/wine.sh "$soak" "$rounds" "${RDZ_SOAK_RELOADS:-10}" "$work/turned.skn" | tee "$work/soak.log" || status=$?
+# A wine that cannot start the program may still exit 0: the program's own
+# closing line says that the rounds were played.
+grep -q "^$rounds rounds, " "$work/soak.log" || fail "the session did not run to its end"
+[ "$status" -eq 0 ] || fail "the session ended with status $status"
 echo "TableWindowSoak: passed"

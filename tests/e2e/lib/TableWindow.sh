@@ -1,16 +1,17 @@
-# Sourced by the end-to-end scripts that play the built game under wine64
+# Sourced by the end-to-end scripts that play the built game under wine
 # on an X display: starting it and finding its window, waiting for it to
 # end, and comparing screenshots of it. The sourcing script sets
-# e2e_name (for messages) and calls e2e_setup first.
+# e2e_name (for messages) and calls e2e_setup first. RDZ_ARCH picks the
+# build (x86_64 by default, or i686, the shipped one).
 
 e2e_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)
 cd "$e2e_root"
 source scripts/wine-env.sh
 out=${RDZ_BUILD_DIR:-build}
-exe=$out/x86_64/bin/RozudavuvoDarizZodovi.exe
+exe=$out/$RDZ_ARCH/bin/RozudavuvoDarizZodovi.exe
 title="Rozudavuvo Dariz Zodovi"
 
-fail() { echo "$e2e_name: $*" >&2; exit 1; }
+fail() { echo "$e2e_name ($RDZ_ARCH): $*" >&2; exit 1; }
 
 # The skin's frame: 1 pixel at the sides and the bottom, a 26-pixel caption.
 frame_left=1; frame_top=26
