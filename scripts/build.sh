@@ -7,6 +7,8 @@
 #   bench   the native benchmarks, optimised and without any sanitizer
 #   fuzz    the libFuzzer targets (clang)
 #   x86_64, i686  everything for Windows, benchmarks included
+# RDZ_BUILD_TARGETS (names, space-separated) builds only those targets of
+# the Windows trees (scripts/release.sh needs only the game).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -58,6 +60,7 @@ for kind in "${kinds[@]}"; do
       configure "$out/$kind" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$triple.cmake" \
         -DRDZ_DEPS_PREFIX="$prefix" -DRDZ_HOST_TOOLS_DIR="$(cd "$out" && pwd)/native/bin"
+      for t in ${RDZ_BUILD_TARGETS:-}; do targets+=(--target "$t"); done
       ;;
     *) echo "build.sh: unknown build '$kind' (native, bench, fuzz, x86_64, i686, all)" >&2; exit 2 ;;
   esac

@@ -18,7 +18,7 @@ esac
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 scripts/install-deps.sh >/dev/null
-scripts/build.sh "$arch" >/dev/null
+RDZ_BUILD_TARGETS=RozudavuvoDarizZodovi scripts/build.sh "$arch" >/dev/null
 
 out=${RDZ_BUILD_DIR:-build}
 case $out in /*) ;; *) out=$root/$out ;; esac
