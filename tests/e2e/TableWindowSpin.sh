@@ -109,6 +109,10 @@ before_min=$(shown)
 xdotool mousemove $((X + minimise_x)) $((Y + close_y)) click 1
 wait_shown $((before_min - 4)) "the minimise button"
 xdotool mousemove $((X + 300)) $((Y + 12))
+# What a task bar button would do: give the minimised window the keys
+# (wine 10 no longer hands them to a minimised window under the pointer).
+xdotool windowfocus "$wid"
+sleep 0.3
 xdotool key alt+space
 sleep 0.5
 xdotool key Return
