@@ -12,7 +12,7 @@
 #include <atomic>
 #include <utility>
 
-enum class THandleKind { Window, Dc, Bitmap, Font, Brush, Pen, Region, Module, Timer, Icon, Count };
+enum class THandleKind { Window, Dc, Bitmap, Font, Brush, Pen, Region, Module, Timer, Icon, Hook, Count };
 
 // Live handles of a kind currently held by owners in this process.
 long LiveHandleCount(THandleKind kind);
@@ -82,6 +82,8 @@ using TRegionHandle = handles_detail::TUniqueHandle<HRGN, THandleKind::Region, h
 using TModuleHandle = handles_detail::TUniqueHandle<HMODULE, THandleKind::Module, FreeLibrary>;
 // An icon made or loaded for this process alone (not a shared system icon).
 using TIconHandle = handles_detail::TUniqueHandle<HICON, THandleKind::Icon, DestroyIcon>;
+// A hook of SetWindowsHookEx.
+using THookHandle = handles_detail::TUniqueHandle<HHOOK, THandleKind::Hook, UnhookWindowsHookEx>;
 
 // A DC obtained with GetDC / GetWindowDC, released with ReleaseDC.
 class TWindowDc {

@@ -19,7 +19,9 @@ TbsPopupListBox::TbsPopupListBox(TComponent* AOwner, TWinControl* ownerWindow)
 void TbsPopupListBox::CreateParams(TCreateParams& params) {
     TbsSkinListBox::CreateParams(params);
     params.Style = WS_POPUP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-    params.ExStyle |= WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST;
+    // Not topmost: as an owned window it stays above the form that owns it,
+    // and never floats over other programs.
+    params.ExStyle |= WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
     params.WndParent = FOwnerWindow ? FOwnerWindow->GetHandle() : nullptr;
     params.WinClassName = IsWindowsXPOrLater() ? "TbsPopupListBoxShadow" : "TbsPopupListBox";
     params.ClassStyle |= CS_SAVEBITS | (IsWindowsXPOrLater() ? CS_DROPSHADOW : 0u);
@@ -47,7 +49,7 @@ void TbsPopupListBox::ShowAt(TPoint screen, int width, int height, bool alphaBle
     }
     if (layered) SetWindowAlpha(GetHandle(), FAlpha);
     SetVisible(true);
-    SetWindowPos(GetHandle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetWindowPos(GetHandle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     if (FAlpha < FTargetAlpha) StartTimer(tidComboShowAnimation, kShowAnimationInterval);
 }
 

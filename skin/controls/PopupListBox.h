@@ -2,7 +2,8 @@
 // top-level pop-up tool window that never takes activation, so the combo
 // keeps the focus and the keys while the list shows.
 //
-// The window is owned by the combo's window (it goes with it) and saves the
+// The window is owned by the combo's window (it goes with it and stays
+// above its form, but is not topmost over other programs) and saves the
 // bits under it; with the XP look it casts a drop shadow. It shows at a
 // screen position without activating (ShowAt) and hides by clearing
 // Visible. Translucency: with AlphaBlend the window is layered at the given

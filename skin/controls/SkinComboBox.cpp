@@ -38,7 +38,9 @@ protected:
 // ---- construction and properties ---------------------------------------------------
 
 TbsSkinCustomComboBox::TbsSkinCustomComboBox(TComponent* AOwner)
-    : TbsSkinCustomControl(AOwner), FListBox(new TbsPopupListBox(this, this)) {
+    : TbsSkinCustomControl(AOwner),
+      FListBox(new TbsPopupListBox(this, this)),
+      FListCloser([this](HWND wnd) { return IsOwnWindow(wnd); }, [this] { CloseUp(false); }) {
     FLink.SkinDataName = "combobox";
     FCaptureMouseOnPress = true;
     SetTabStop(true);
@@ -198,9 +200,17 @@ void TbsSkinCustomComboBox::DropDown() {
     Invalidate();
     FListBox->ShowAt(at, width, height, FAlphaBlend, FAlphaBlendValue, FAlphaBlendAnimation);
     FListBox->ListBox().SetTopIndex(std::max(GetItemIndex(), 0));
+    FListCloser.Watch(GetHandle());
+}
+
+bool TbsSkinCustomComboBox::IsOwnWindow(HWND wnd) const {
+    for (HWND own : {WindowHandle(), FListBox->WindowHandle()})
+        if (own && (wnd == own || IsChild(own, wnd))) return true;
+    return false;
 }
 
 void TbsSkinCustomComboBox::CloseUp(bool accept) {
+    FListCloser.Stop();
     StopAutoScroll();
     if (!FDroppedDown && !FListBox->IsShown()) return;
     bool selected = false;
@@ -467,10 +477,11 @@ void TbsSkinCustomComboBox::TypeAhead(char ch) {
 }
 
 LRESULT TbsSkinCustomComboBox::OnGetDlgCode(WPARAM key, MSG* msg) {
-    (void)key;
-    (void)msg;
     LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
-    if (FDroppedDown) code |= DLGC_WANTALLKEYS;  // Enter and Escape act on the open list
+    // Enter and Escape act on the open list; Tab still moves the focus on,
+    // and the focus loss closes the list.
+    const bool tab = key == VK_TAB || (msg && msg->message == WM_KEYDOWN && msg->wParam == VK_TAB);
+    if (FDroppedDown && !tab) code |= DLGC_WANTALLKEYS;
     return code;
 }
 

@@ -14,8 +14,9 @@
 // nothing. Setting ItemIndex sets Text to the item (OnChange fires when the
 // text differs), then raises OnClick (not while loading). While the list is
 // open, keys and wheel move only the list's selection; Enter (or a click on
-// an item) accepts it, Escape, a focus loss or a press elsewhere restores
-// the one held when the list opened.
+// an item) accepts it, Escape, a focus loss, a press elsewhere or the
+// form's move, size, deactivation or cancel mode (PopupCloser.h) restores
+// the one held when the list opened. Tab closes it by moving the focus on.
 //
 // Nothing here pumps messages: the list's show animation and the
 // auto-scroll past the list's ends run on timers (TimerIds.h), and tests
@@ -36,6 +37,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/PopupCloser.h"
 #include "platform/portable/Alignment.h"
 #include "platform/portable/ClassRegistry.h"
 #include "skin/controls/PopupListBox.h"
@@ -165,6 +167,9 @@ protected:
 private:
     void UpdateRects();
     bool HasFocus() const;  // the combo or its edit
+    // The combo, its edit, the list and the list's parts: a press there
+    // leaves the list open.
+    bool IsOwnWindow(HWND wnd) const;
     // Moves the selection by a key; the list only while it is open.
     void StepSelection(TbsComboStep step);
     void MoveSelection(int index);
@@ -183,6 +188,7 @@ private:
 
     TbsComboBoxStyle FStyle = bscbFixedStyle;
     TbsPopupListBox* FListBox;       // owned by this (component owner)
+    TPopupCloser FListCloser;        // closes the open list (presses elsewhere, the form moving, ...)
     TbsCustomEdit* FEdit = nullptr;  // owned by this (component owner); edit style only
     TbsComboRects FRects;            // control coordinates
     int FDropDownCount = 8;

@@ -495,7 +495,6 @@ LRESULT TbsSkinForm::FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             OnActivate();
             LayerBorderActivate(LOWORD(wParam) != WA_INACTIVE);
             UpdateClientCover(LOWORD(wParam) != WA_INACTIVE);
-            if (LOWORD(wParam) == WA_INACTIVE) FSkinMenu->CloseAll();
             return r;
         }
         case WM_SYSCOMMAND:

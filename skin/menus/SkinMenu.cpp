@@ -50,7 +50,8 @@ bool TbsSkinMenuItem::HasSubItems() const {
     return false;
 }
 
-TbsSkinMenu::TbsSkinMenu(TComponent* AOwner) : TComponent(AOwner) {
+TbsSkinMenu::TbsSkinMenu(TComponent* AOwner)
+    : TComponent(AOwner), FCloser([this](HWND wnd) { return OwnsWindow(wnd); }, [this] { CloseAll(); }) {
     FOpenDelayTimer = new TTimer(this);
     FOpenDelayTimer->SetEnabled(false);
     FOpenDelayTimer->SetInterval(500);  // ms: a sub-menu opens when the pointer rests this long
@@ -62,6 +63,7 @@ TbsSkinMenu::TbsSkinMenu(TComponent* AOwner) : TComponent(AOwner) {
 
 TbsSkinMenu::~TbsSkinMenu() {
     // Closing tells nobody: the owner is going away too.
+    FCloser.Stop();
     FNotify = nullptr;
     OnMenuClose = nullptr;
     FPopupWindows.clear();
@@ -87,6 +89,7 @@ void TbsSkinMenu::Popup(HWND notify, TbsSkinData* skinData, bool popupUp, TMenuI
         InstallKeyFilter();
         OpenWindow(item, r, popupUp, false, startIndex);
         if (FPopupWindows.empty() || FPopupWindows.back()->EntryCount() == 0) CloseFrom(0);
+        else FCloser.Watch(notify);
     }
     FOpening = false;
 }
@@ -100,6 +103,7 @@ void TbsSkinMenu::OpenWindow(TMenuItem& item, const TRect& r, bool popupUp, bool
 
 void TbsSkinMenu::CloseFrom(int level) {
     if (level < 0) level = 0;
+    if (level == 0) FCloser.Stop();
     while (int(FPopupWindows.size()) > level) {
         std::unique_ptr<TbsSkinPopupWindow> last = std::move(FPopupWindows.back());
         FPopupWindows.pop_back();
@@ -241,14 +245,6 @@ void TbsSkinMenu::FilterMessage(MSG& msg, bool& handled) {
                 handled = true;
                 return;
             }
-            break;
-        case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-        case WM_NCLBUTTONDOWN:
-        case WM_NCRBUTTONDOWN:
-            // A press anywhere else closes the menu and goes on.
-            if (FMenuOpen && !OwnsWindow(msg.hwnd)) CloseAll();
             break;
         default:
             break;

@@ -7,7 +7,10 @@
 //                      the window that asked, 1229 after a command) and the
 //                      keys, which it takes through the application's
 //                      message filter while it is open (the popup windows
-//                      are never activated, so the keys go elsewhere)
+//                      are never activated, so the keys go elsewhere); a
+//                      TPopupCloser closes the chain on a press elsewhere
+//                      and on the asking window's move, size, activation,
+//                      focus loss, cancel mode and mouse activation
 //  TbsSkinPopupWindow  one level: size, frame, entries, pointer polling,
 //                      scroll markers, keys, morph and fade-in by timers
 //  TbsSkinMenuItem     one shown entry of a window: its item, rectangle,
@@ -37,6 +40,7 @@
 #include "platform/ExtCtrls.h"
 #include "platform/Graphics.h"
 #include "platform/Handles.h"
+#include "platform/PopupCloser.h"
 #include "platform/portable/Menus.h"
 #include "skin/menus/portable/MenuGeometry.h"
 #include "skin/paint/TbsBitmap.h"
@@ -232,4 +236,5 @@ private:
     std::unique_ptr<TCommandWindow> FCommandWindow;
     std::function<void()> FPostedCommand;
     bool FCommandPosted = false;
+    TPopupCloser FCloser;  // watches while the menu is open
 };

@@ -3,10 +3,11 @@
 #  1. find the skinned window by title (777 x 333: the client 775 x 306 in
 #     the skin's frame), see the caption text and the close button where
 #     the skin puts them;
-#  2. pick a number with the mouse and a stake with the keyboard through
-#     the skinned selectors, click the spin button, wait for the decision to
-#     show in the result box, see the balance, the status and the gauge
-#     change on the screen;
+#  2. pick a number with the mouse; see its open list close on a click on
+#     the table picture and on Tab (which moves the focus on); pick a stake
+#     with the keyboard through the skinned selectors, click the spin
+#     button, wait for the decision to show in the result box, see the
+#     balance, the status and the gauge change on the screen;
 #  3. close it with the close button and expect the program to end;
 #  4. start it again and close it with Alt+F4;
 #  5. start it again: Alt+Space shows the skinned system menu below the
@@ -37,6 +38,21 @@ xdotool mousemove $((client_x + 144 + 20)) $((client_y + 253 + 21 + 3 + 19 * 3 +
 sleep 0.5
 shot "$work/picked.png"
 differ "$work/before.png" "$work/picked.png" "43x15+$((144 + 3))+$((253 + 3))" || fail "the number selector did not change"
+# An open list closes on a click anywhere but its selector: open the number
+# list again (its top rows show inside the window, below the selector) and
+# click the table picture; the list goes and "2" stays. Tab with the list
+# open closes it too and moves the focus on to the stake selector.
+number_list=65x30+144+$((253 + 22))
+xdotool mousemove $((client_x + 144 + 20)) $((client_y + 253 + 10)) click 1
+wait_differ "$work/picked.png" "$work/listed.png" "$number_list" "a click on the number selector showed no list"
+xdotool mousemove $((client_x + 280)) $((client_y + 120)) click 1
+wait_same "$work/picked.png" "$work/unlisted.png" "$number_list" "a click on the table picture left the number list open"
+differ "$work/picked.png" "$work/unlisted.png" "$number_box" && fail "a click on the table picture changed the number"
+xdotool mousemove $((client_x + 144 + 20)) $((client_y + 253 + 10)) click 1
+wait_differ "$work/picked.png" "$work/listed.png" "$number_list" "a click on the number selector showed no list"
+xdotool key Tab
+wait_same "$work/picked.png" "$work/tabbed.png" "$number_list" "Tab left the number list open"
+wait_differ "$work/picked.png" "$work/tabbed.png" "$stake_box" "Tab with the number list open did not move the focus to the stake selector"
 # Pick the stake "25 VKS" with the keyboard: focus the stake selector (a
 # click opens its list, Escape closes it), then one step down.
 xdotool mousemove $((client_x + 256 + 20)) $((client_y + 253 + 10)) click 1

@@ -1,13 +1,15 @@
 // The skinned combo box on a real window with the built-in skin: the
 // drop-down list's height, bar and side, the keys, the wheel and type-ahead
 // that never leave the items, Escape restoring the held item, the events,
-// the mouse following into the list, the timers of the auto-scroll and the
-// show animation driven by hand, the drawing from the record, the handles
-// and the layout properties.
+// the mouse following into the list, what closes the open list (presses
+// elsewhere, the form's move, size, deactivation, cancel mode, Tab), the
+// timers of the auto-scroll and the show animation driven by hand, the
+// drawing from the record, the handles and the layout properties.
 #include "skin/controls/SkinComboBox.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +25,7 @@
 #include "skin/paint/LayeredApi.h"
 #include "tests/win32/DrawHelpersTestSupport.h"
 #include "tests/win32/SkinControlFixture.h"
+#include "tests/win32/WindowTestSupport.h"
 
 namespace {
 
@@ -76,6 +79,11 @@ protected:
         POINT p{r.left + 5, r.top + row * list.GetItemHeight() + list.GetItemHeight() / 2};
         ScreenToClient(combo.GetHandle(), &p);
         return Point(p.x, p.y);
+    }
+    // Posts a press as a click comes, and handles the queue until it is taken.
+    static bool Delivered(HWND wnd, UINT msg, WPARAM wParam, LPARAM at) {
+        PostMessageA(wnd, msg, wParam, at);
+        return PumpUntil([] { return HIWORD(GetQueueStatus(QS_POSTMESSAGE)) == 0; }, 2000);
     }
     static TSystemHooks PointerOver(HWND under) {
         TSystemHooks hooks;
@@ -426,6 +434,108 @@ TEST_F(SkinComboBox, FocusLossAndCancelModeCloseWithoutAccepting) {
     EXPECT_FALSE(combo->GetDroppedDown());
     EXPECT_EQ(combo->GetItemIndex(), 0);
     EXPECT_EQ(Changes, 0);
+}
+
+// A press outside the list and the combo closes the list, as the system's
+// combo box does: on the form's background (where the table picture and the
+// labels draw), on its caption, on another window of the program. Presses
+// come through the queue as a click does; one on the list stays inside.
+TEST_F(SkinComboBox, PressOutsideTheListAndTheComboClosesItWithoutAccepting) {
+    LoadZevrak();
+    auto* combo = AddCombo(NumberItems());
+    Form->Show();
+    SetForegroundWindow(Form->GetHandle());
+    combo->SetFocus();
+    TForm elsewhere(nullptr);
+    elsewhere.HandleNeeded();
+    RECT caption{};
+    GetWindowRect(Form->GetHandle(), &caption);
+    struct TPress {
+        const char* Where;
+        HWND Wnd;
+        UINT Msg;
+        WPARAM WParam;
+        LPARAM At;
+    };
+    const TPress presses[] = {
+        {"the form's background", Form->GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, At(250, 150)},
+        {"the form's background, right button", Form->GetHandle(), WM_RBUTTONDOWN, MK_RBUTTON, At(250, 150)},
+        // (The middle button: the system's handling of the others waits for the release.)
+        {"the caption", Form->GetHandle(), WM_NCMBUTTONDOWN, HTCAPTION, At(caption.left + 60, caption.top + 5)},
+        {"another window", elsewhere.GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5)},
+    };
+    for (const TPress& press : presses) {
+        combo->DropDown();
+        ASSERT_TRUE(combo->GetDroppedDown());
+        Key(*combo, VK_DOWN);
+        // Presses on the list's own windows leave it open.
+        ASSERT_TRUE(Delivered(combo->ListWindow().GetHandle(), WM_RBUTTONDOWN, MK_RBUTTON, At(1, 1)));
+        EXPECT_TRUE(combo->GetDroppedDown()) << "a press on the list's frame";
+        ASSERT_TRUE(Delivered(press.Wnd, press.Msg, press.WParam, press.At));
+        EXPECT_FALSE(combo->GetDroppedDown()) << press.Where;
+        EXPECT_FALSE(combo->ListWindow().IsShown()) << press.Where;
+        EXPECT_EQ(combo->GetItemIndex(), 0) << press.Where << ": closed without accepting";
+    }
+    EXPECT_EQ(Changes, 0);
+    EXPECT_TRUE(combo->Focused()) << "a press that takes no focus leaves it where it was";
+}
+
+// The form's move, size, deactivation and cancel mode close the open list
+// without accepting; the list is never topmost over other programs.
+TEST_F(SkinComboBox, FormMoveSizeDeactivationAndCancelModeCloseTheList) {
+    LoadZevrak();
+    auto* combo = AddCombo(NumberItems());
+    Form->Show();
+    HWND form = Form->GetHandle();
+    struct TWay {
+        const char* Name;
+        std::function<void()> Do;
+    };
+    const TWay ways[] = {
+        {"move", [form] { SetWindowPos(form, nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE); }},
+        {"size", [form] { SetWindowPos(form, nullptr, 0, 0, 400, 260, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE); }},
+        {"deactivation", [form] { SendMessageA(form, WM_ACTIVATE, WA_INACTIVE, 0); }},
+        {"cancel mode", [form] { SendMessageA(form, WM_CANCELMODE, 0, 0); }},
+    };
+    for (const TWay& way : ways) {
+        combo->DropDown();
+        ASSERT_TRUE(combo->GetDroppedDown());
+        EXPECT_EQ(GetWindowLongPtrA(combo->ListWindow().GetHandle(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+        Key(*combo, VK_DOWN);
+        way.Do();
+        EXPECT_FALSE(combo->GetDroppedDown()) << way.Name;
+        EXPECT_FALSE(combo->ListWindow().IsShown()) << way.Name;
+        EXPECT_EQ(combo->GetItemIndex(), 0) << way.Name;
+    }
+    EXPECT_EQ(Changes, 0);
+    // Closed, the list no longer watches: moving the form again is only a move.
+    combo->DropDown();
+    combo->CloseUp(true);
+    Changes = Clicks = 0;
+    SetWindowPos(form, nullptr, 60, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(Changes + Clicks, 0);
+}
+
+// Tab with the list open is the form's: the focus moves on, and losing it
+// closes the list without accepting. Enter still belongs to the open list.
+TEST_F(SkinComboBox, TabWithTheListOpenClosesItAndMovesTheFocusOn) {
+    LoadZevrak();
+    auto* combo = AddCombo(NumberItems());
+    auto* next = AddCombo(kStakes, 73);
+    next->SetBounds(120, 20, 73, 20);
+    Form->Show();
+    SetForegroundWindow(Form->GetHandle());
+    combo->SetFocus();
+    combo->DropDown();
+    Key(*combo, VK_DOWN);
+    MSG enter{combo->GetHandle(), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+    EXPECT_FALSE(Form->HandleDialogMessage(enter)) << "Enter goes to the open list";
+    MSG tab{combo->GetHandle(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    EXPECT_TRUE(Form->HandleDialogMessage(tab));
+    EXPECT_TRUE(next->Focused()) << "Tab moved the focus on";
+    EXPECT_FALSE(combo->GetDroppedDown());
+    EXPECT_FALSE(combo->ListWindow().IsShown());
+    EXPECT_EQ(combo->GetItemIndex(), 0);
 }
 
 TEST_F(SkinComboBox, ShowAnimationRisesByTimerWithoutPumping) {

@@ -1,10 +1,11 @@
 // The skinned popup menu on a skinned test form with the built-in skin: the
 // system menu the frame builds, opening on the caption, keys and pointer
 // (the pointer, the clock and the timers are driven by the test), the open
-// delay of a sub-menu, commands that run after the menu has gone, and
-// handle counts over many openings.
+// delay of a sub-menu, commands that run after the menu has gone, what
+// closes an open menu, and handle counts over many openings.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "platform/Handles.h"
@@ -355,6 +356,47 @@ TEST_F(SkinMenu, TallMenuIsCutToTheWorkAreaWithMarkersThatScrollOneItemPerTick) 
     EXPECT_EQ(w.SelectedEntry(), 119);
     EXPECT_TRUE(w.Entry(119).Shown);
     Menu().CloseAll();
+}
+
+// An open menu goes, as the system's do, when its form moves or sizes, is
+// activated or deactivated, loses the focus, gets cancel mode or a mouse
+// activation, and on a press anywhere but on the menu; closing stops the
+// watching (no hook outlives the menu).
+TEST_F(SkinMenu, OpenMenuClosesWhenItsFormMovesSizesLosesFocusOrIsCancelledOrPressedElsewhere) {
+    HWND wnd = Wnd();
+    struct TWay {
+        const char* Name;
+        std::function<void()> Do;
+    };
+    const TWay ways[] = {
+        {"move", [wnd] { SetWindowPos(wnd, nullptr, 120, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE); }},
+        {"size", [wnd] { SetWindowPos(wnd, nullptr, 0, 0, 760, 333, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE); }},
+        {"deactivation", [wnd] { SendMessageA(wnd, WM_ACTIVATE, WA_INACTIVE, 0); }},
+        {"focus loss", [wnd] { SendMessageA(wnd, WM_KILLFOCUS, 0, 0); }},
+        {"cancel mode", [wnd] { SendMessageA(wnd, WM_CANCELMODE, 0, 0); }},
+        {"mouse activation",
+         [wnd] { SendMessageA(wnd, WM_MOUSEACTIVATE, WPARAM(wnd), MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)); }},
+        {"a press on the form",
+         [wnd] {
+             PostMessageA(wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(300, 100));
+             PumpUntil([] { return HIWORD(GetQueueStatus(QS_POSTMESSAGE)) == 0; }, 2000);
+         }},
+    };
+    for (const TWay& way : ways) {
+        Frame->ShowSystemMenu(TPoint{300, 100});
+        ASSERT_TRUE(Menu().GetMenuOpen());
+        int closes = 0;
+        Menu().OnMenuClose = [&closes](TComponent*) { ++closes; };
+        // A press on the menu's own window is inside.
+        PostMessageA(Menu().Window(0).WindowHandle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(1, 1));
+        ASSERT_TRUE(PumpUntil([] { return HIWORD(GetQueueStatus(QS_POSTMESSAGE)) == 0; }, 2000));
+        ASSERT_TRUE(Menu().GetMenuOpen()) << way.Name << ": a press on the menu";
+        way.Do();
+        EXPECT_FALSE(Menu().GetMenuOpen()) << way.Name;
+        EXPECT_EQ(Menu().WindowCount(), 0) << way.Name;
+        EXPECT_EQ(closes, 1) << way.Name;
+        EXPECT_EQ(LiveHandleCount(THandleKind::Hook), 0) << way.Name;
+    }
 }
 
 TEST_F(SkinMenu, HundredOpeningsLeaveNoHandles) {

@@ -132,3 +132,21 @@ wait_height() {  # height, what: waits for the window to take that height
   done
   fail "$2: the window is ${HEIGHT} high, not $1"
 }
+
+wait_differ() {  # reference, file, client rectangle, what: shots into file until that part differs from the reference, up to 10 s
+  for _ in $(seq 1 50); do
+    shot "$2"
+    differ "$1" "$2" "$3" && return 0
+    sleep 0.2
+  done
+  fail "$4"
+}
+
+wait_same() {  # reference, file, client rectangle, what: shots into file until that part is the reference's again, up to 10 s
+  for _ in $(seq 1 50); do
+    shot "$2"
+    differ "$1" "$2" "$3" || return 0
+    sleep 0.2
+  done
+  fail "$4"
+}
