@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "platform/Accessible.h"
 #include "platform/Handles.h"
 #include "platform/LayoutProperties.h"
 #include "platform/SystemHooks.h"
@@ -198,6 +199,7 @@ void TbsSkinCustomComboBox::DropDown() {
     Invalidate();
     FListBox->ShowAt(at, width, height, FAlphaBlend, FAlphaBlendValue, FAlphaBlendAnimation);
     FListBox->ListBox().SetTopIndex(std::max(GetItemIndex(), 0));
+    NotifyAccessibleEvent(WindowHandle(), EVENT_OBJECT_STATECHANGE);  // expanded
 }
 
 void TbsSkinCustomComboBox::CloseUp(bool accept) {
@@ -220,6 +222,7 @@ void TbsSkinCustomComboBox::CloseUp(bool accept) {
     FDroppedDown = false;
     FMouseTracking = false;
     Invalidate();
+    NotifyAccessibleEvent(WindowHandle(), EVENT_OBJECT_STATECHANGE);  // collapsed
     if (selected) {
         Click();
         AfterSelection();
@@ -499,6 +502,7 @@ void TbsSkinCustomComboBox::TextChanged() {
         FEdit->SetText(GetText());
         FTextToEdit = false;
     }
+    NotifyAccessibleEvent(WindowHandle(), EVENT_OBJECT_VALUECHANGE);
     if (FOnChange) FOnChange(this);
 }
 
