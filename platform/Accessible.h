@@ -22,9 +22,19 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 class TControl;
 class TWinControl;
+
+// A part of a control without a window of its own (a list's item), read
+// as the control's child number 1, 2, ... in the order of Items.
+struct TAccessibleItem {
+    long Role = 0;      // ROLE_SYSTEM_*
+    std::string Name;
+    long State = 0;     // STATE_SYSTEM_*, all of it
+    RECT Bounds{};      // screen coordinates, right and bottom exclusive
+};
 
 struct TAccessibleFacts {
     long Role = 0;       // ROLE_SYSTEM_*; 0: not answered by the control
@@ -32,6 +42,8 @@ struct TAccessibleFacts {
     std::string Value;   // what it holds now: the text, the item, the percentage
     long State = 0;      // STATE_SYSTEM_* of the control itself (read-only, pressed, expanded, ...)
     std::string DefaultAction;  // "Press", "Open", "Close"; empty: none
+    // With items, these are the object's children instead of its child windows.
+    std::vector<TAccessibleItem> Items;
 };
 
 // A caption as it is read: "&" markers taken out, "&&" read as one "&".

@@ -115,7 +115,9 @@ public:
         if (!count) return E_POINTER;
         *count = 0;
         if (!Control()) return kDisconnected;
-        *count = LONG(ChildWindows(FWnd).size());
+        TAccessibleFacts facts;
+        Control()->GetAccessibleFacts(facts);
+        *count = LONG(facts.Items.empty() ? ChildWindows(FWnd).size() : facts.Items.size());
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
@@ -123,11 +125,21 @@ public:
         *out = nullptr;
         if (!Control()) return kDisconnected;
         if (child.vt != VT_I4) return E_INVALIDARG;
+        TAccessibleFacts facts;
+        Control()->GetAccessibleFacts(facts);
+        if (!facts.Items.empty()) {
+            // Items are simple elements: the client asks this object about them.
+            return child.lVal >= 1 && std::size_t(child.lVal) <= facts.Items.size() ? S_FALSE : E_INVALIDARG;
+        }
         const std::vector<HWND> children = ChildWindows(FWnd);
         if (child.lVal < 1 || std::size_t(child.lVal) > children.size()) return E_INVALIDARG;
         return WindowObject(children[std::size_t(child.lVal - 1)], out);
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+        if (const TAccessibleItem* item = ItemOf(child)) {
+            *name = nullptr;
+            return name ? GiveText(item->Name, name) : E_POINTER;
+        }
         return Text(child, name, [](const TAccessibleFacts& f) { return f.Name; });
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
@@ -148,6 +160,10 @@ public:
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         if (!role) return E_POINTER;
         VariantInit(role);
+        if (const TAccessibleItem* item = ItemOf(child)) {
+            SetI4(role, item->Role);
+            return S_OK;
+        }
         TAccessibleFacts facts;
         if (HRESULT hr = Facts(child, facts); FAILED(hr)) return hr;
         SetI4(role, facts.Role);
@@ -156,6 +172,10 @@ public:
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
         if (!state) return E_POINTER;
         VariantInit(state);
+        if (const TAccessibleItem* item = ItemOf(child)) {
+            SetI4(state, item->State);
+            return S_OK;
+        }
         TAccessibleFacts facts;
         if (HRESULT hr = Facts(child, facts); FAILED(hr)) return hr;
         TWinControl* control = Control();
@@ -215,9 +235,14 @@ public:
         if (!left || !top || !width || !height) return E_POINTER;
         *left = *top = *width = *height = 0;
         if (!Control()) return kDisconnected;
-        if (!IsSelf(child)) return E_INVALIDARG;
         RECT r{};
-        GetWindowRect(FWnd, &r);  // screen coordinates
+        if (const TAccessibleItem* item = ItemOf(child)) {
+            r = item->Bounds;
+        } else if (IsSelf(child)) {
+            GetWindowRect(FWnd, &r);  // screen coordinates
+        } else {
+            return E_INVALIDARG;
+        }
         *left = r.left, *top = r.top, *width = r.right - r.left, *height = r.bottom - r.top;
         return S_OK;
     }
@@ -248,6 +273,18 @@ public:
 private:
     ~TAccessibleObject() = default;
 
+    // The item a child id names, looked up now (kept in FItem until the
+    // next lookup); null for CHILDID_SELF, a window gone or an id out of range.
+    const TAccessibleItem* ItemOf(const VARIANT& child) {
+        TWinControl* control = Control();
+        if (!control || child.vt != VT_I4 || child.lVal < 1) return nullptr;
+        TAccessibleFacts facts;
+        control->GetAccessibleFacts(facts);
+        if (std::size_t(child.lVal) > facts.Items.size()) return nullptr;
+        FItem = facts.Items[std::size_t(child.lVal - 1)];
+        return &FItem;
+    }
+
     // The control behind the window, found again at every call; null once
     // the window (or the framework's object) is gone.
     TWinControl* Control() const { return IsWindow(FWnd) ? TWinControl::FromHandle(FWnd) : nullptr; }
@@ -270,6 +307,7 @@ private:
     }
 
     HWND FWnd;  // not owned
+    TAccessibleItem FItem;  // the last item looked up (ItemOf)
     std::atomic<ULONG> FRefs{1};
 };
 

@@ -15,6 +15,7 @@
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGauge.h"
 #include "skin/controls/SkinLabel.h"
+#include "skin/controls/SkinListBox.h"
 #include "skin/controls/SkinPanel.h"
 #include "skin/controls/SkinRichEdit.h"
 #include "skin/controls/SkinScrollBar.h"
@@ -128,4 +129,27 @@ void TbsCustomEdit::TextChanged() {
 void TbsSkinRichEdit::TextChanged() {
     TRichEdit::TextChanged();
     NotifyAccessibleEvent(WindowHandle(), EVENT_OBJECT_VALUECHANGE);
+}
+
+// ---- list box ------------------------------------------------------------------
+
+void TbsSkinCustomListBox::GetAccessibleFacts(TAccessibleFacts& facts) const {
+    facts.Role = ROLE_SYSTEM_LIST;
+    facts.Name = LabelBefore(*this);
+    const int selected = GetItemIndex();
+    if (selected >= 0 && std::size_t(selected) < GetItems().size()) facts.Value = GetItems()[std::size_t(selected)];
+    const TbsListBox& list = *FListBox;
+    const HWND listWindow = list.WindowHandle();
+    const int top = list.GetTopIndex(), rows = list.VisibleRows();
+    for (int i = 0; i < int(GetItems().size()); ++i) {
+        TAccessibleItem item;
+        item.Role = ROLE_SYSTEM_LISTITEM;
+        item.Name = GetItems()[std::size_t(i)];
+        item.State = STATE_SYSTEM_SELECTABLE;
+        if (i == selected) item.State |= STATE_SYSTEM_SELECTED;
+        if (i < top || i >= top + rows) item.State |= STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN;
+        if (listWindow && SendMessageA(listWindow, LB_GETITEMRECT, WPARAM(i), reinterpret_cast<LPARAM>(&item.Bounds)) != LB_ERR)
+            MapWindowPoints(listWindow, nullptr, reinterpret_cast<POINT*>(&item.Bounds), 2);
+        facts.Items.push_back(std::move(item));
+    }
 }

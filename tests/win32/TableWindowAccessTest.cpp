@@ -184,6 +184,39 @@ TEST_F(TableWindowAccess, DefaultActionsPressTheButtonOnceAndOpenAndCloseTheSele
     ASSERT_EQ(object->get_accDefaultAction(Self(), &action), S_OK);
     EXPECT_STREQ(action, L"Close");
     SysFreeString(action);
+    {
+        // The open list: a list whose items are its children.
+        HWND popup = Form->bsSkinComboBox2->ListWindow().GetHandle();
+        TClientObject list(popup);
+        ASSERT_TRUE(list);
+        VARIANT role;
+        ASSERT_EQ(list->get_accRole(Self(), &role), S_OK);
+        EXPECT_EQ(role.lVal, ROLE_SYSTEM_LIST);
+        LONG count = 0;
+        ASSERT_EQ(list->get_accChildCount(&count), S_OK);
+        EXPECT_EQ(count, 4);
+        VARIANT item = Self();
+        item.lVal = 2;
+        BSTR name = nullptr;
+        ASSERT_EQ(list->get_accName(item, &name), S_OK);
+        EXPECT_STREQ(name, L"25 VKS");
+        SysFreeString(name);
+        VARIANT state;
+        ASSERT_EQ(list->get_accState(item, &state), S_OK);
+        EXPECT_EQ(state.lVal & STATE_SYSTEM_SELECTED, 0);
+        item.lVal = 1;
+        ASSERT_EQ(list->get_accState(item, &state), S_OK);
+        EXPECT_NE(state.lVal & STATE_SYSTEM_SELECTED, 0) << "the stake chosen now";
+        RECT window{};
+        GetWindowRect(popup, &window);
+        LONG x = 0, y = 0, w = 0, h = 0;
+        ASSERT_EQ(list->accLocation(&x, &y, &w, &h, item), S_OK);
+        EXPECT_TRUE(w > 0 && h > 0 && x >= window.left && y >= window.top && x + w <= window.right &&
+                    y + h <= window.bottom)
+            << "the first item lies inside the list, in screen coordinates: " << x << "," << y << " " << w << "x" << h;
+        item.lVal = 5;
+        EXPECT_EQ(list->get_accName(item, &name), E_INVALIDARG) << "four items only";
+    }
     EXPECT_EQ(object->accDoDefaultAction(Self()), S_OK);
     EXPECT_FALSE(Form->bsSkinComboBox2->GetDroppedDown());
     EXPECT_EQ(StateOf(combo) & (STATE_SYSTEM_EXPANDED | STATE_SYSTEM_COLLAPSED), STATE_SYSTEM_COLLAPSED);
