@@ -136,10 +136,7 @@ public:
         return WindowObject(children[std::size_t(child.lVal - 1)], out);
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        if (const TAccessibleItem* item = ItemOf(child)) {
-            *name = nullptr;
-            return name ? GiveText(item->Name, name) : E_POINTER;
-        }
+        if (const TAccessibleItem* item = ItemOf(child)) return GiveText(item->Name, name);
         return Text(child, name, [](const TAccessibleFacts& f) { return f.Name; });
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
