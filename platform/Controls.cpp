@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <map>
 
+#include "platform/Accessible.h"
 #include "platform/Forms.h"
 #include "platform/SystemHooks.h"
 #include "platform/portable/AppMessages.h"
@@ -646,6 +647,7 @@ void TWinControl::EnabledChanged() {
         if (focus && (focus == wnd || IsChild(wnd, focus))) form->ControlDisabling(focus);
     }
     EnableWindow(wnd, GetEnabled() ? TRUE : FALSE);
+    NotifyAccessibleEvent(wnd, EVENT_OBJECT_STATECHANGE);
     if (GetEnabled() && form) form->ControlEnabled(wnd);
 }
 
@@ -762,6 +764,9 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_GETDLGCODE:
             return OnGetDlgCode(wParam, reinterpret_cast<MSG*>(lParam));
+        case WM_GETOBJECT:
+            if (LRESULT r = AnswerGetObject(*this, wParam, lParam)) return r;
+            break;
         case WM_CAPTURECHANGED:
             OnCaptureChanged(reinterpret_cast<HWND>(lParam));
             break;

@@ -45,6 +45,7 @@
 #include "platform/portable/Types.h"
 
 class TWinControl;
+struct TAccessibleFacts;
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
@@ -325,6 +326,14 @@ public:
 
     // The control of a window made by the framework, or nullptr.
     static TWinControl* FromHandle(HWND wnd);
+
+    // What assistive programs learn of this control (platform/Accessible.h).
+    // The base states nothing (role 0): the window class, or the system,
+    // answers for it.
+    virtual void GetAccessibleFacts(TAccessibleFacts& facts) const { (void)facts; }
+    // The default action the facts name, asked for by an assistive program;
+    // false when there is none.
+    virtual bool DoAccessibleDefaultAction() { return false; }
 
 protected:
     virtual void CreateParams(TCreateParams& params);

@@ -52,6 +52,10 @@ public:
     explicit TbsSkinButton(TComponent* AOwner);
     ~TbsSkinButton() override;
 
+    // Accessibility (platform/Accessible.h; SkinAccessible.cpp).
+    void GetAccessibleFacts(TAccessibleFacts& facts) const override;
+    bool DoAccessibleDefaultAction() override;
+
     bool GetTransparent() const { return FTransparent; }
     void SetTransparent(bool value);
     // True sets GroupIndex to -1; false turns -1 back to 0.

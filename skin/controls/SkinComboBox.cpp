@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "platform/Accessible.h"
 #include "platform/Handles.h"
 #include "platform/LayoutProperties.h"
 #include "platform/SystemHooks.h"
@@ -201,6 +202,7 @@ void TbsSkinCustomComboBox::DropDown() {
     FListBox->ShowAt(at, width, height, FAlphaBlend, FAlphaBlendValue, FAlphaBlendAnimation);
     FListBox->ListBox().SetTopIndex(std::max(GetItemIndex(), 0));
     FListCloser.Watch(GetHandle());
+    NotifyAccessibleEvent(WindowHandle(), EVENT_OBJECT_STATECHANGE);  // expanded
 }
 
 bool TbsSkinCustomComboBox::IsOwnWindow(HWND wnd) const {
@@ -230,6 +232,7 @@ void TbsSkinCustomComboBox::CloseUp(bool accept) {
     FDroppedDown = false;
     FMouseTracking = false;
     Invalidate();
+    NotifyAccessibleEvent(WindowHandle(), EVENT_OBJECT_STATECHANGE);  // collapsed
     if (selected) {
         Click();
         AfterSelection();
@@ -510,6 +513,7 @@ void TbsSkinCustomComboBox::TextChanged() {
         FEdit->SetText(GetText());
         FTextToEdit = false;
     }
+    NotifyAccessibleEvent(WindowHandle(), EVENT_OBJECT_VALUECHANGE);
     if (FOnChange) FOnChange(this);
 }
 

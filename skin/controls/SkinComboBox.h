@@ -57,6 +57,10 @@ public:
     explicit TbsSkinCustomComboBox(TComponent* AOwner);
     ~TbsSkinCustomComboBox() override;
 
+    // Accessibility (platform/Accessible.h; SkinAccessible.cpp).
+    void GetAccessibleFacts(TAccessibleFacts& facts) const override;
+    bool DoAccessibleDefaultAction() override;
+
     TbsComboBoxStyle GetStyle() const { return FStyle; }
     // Creates or frees the edit, makes the window again and repaints.
     void SetStyle(TbsComboBoxStyle value);

@@ -50,6 +50,11 @@ class TbsCustomEdit : public TEdit {
 public:
     explicit TbsCustomEdit(TComponent* AOwner);
 
+    // Accessibility (platform/Accessible.h; SkinAccessible.cpp).
+    void GetAccessibleFacts(TAccessibleFacts& facts) const override;
+    // Also tells assistive programs that the value changed.
+    void TextChanged() override;
+
     TAlignment GetAlignment() const { return FAlignment; }
     // Recreates the window with the new alignment style.
     void SetAlignment(TAlignment value);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/Accessible.h"
 #include "platform/Handles.h"
 #include "platform/portable/TimerIds.h"
 #include "skin/controls/portable/GaugeGeometry.h"
@@ -35,6 +36,7 @@ void TbsSkinGauge::SetValue(int value) {
     if (stored == FValue) return;
     FValue = stored;
     Invalidate();
+    NotifyAccessibleEvent(WindowHandle(), EVENT_OBJECT_VALUECHANGE);
 }
 
 void TbsSkinGauge::SetMinValue(int value) {

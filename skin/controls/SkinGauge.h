@@ -35,6 +35,9 @@ public:
     explicit TbsSkinGauge(TComponent* AOwner);
     ~TbsSkinGauge() override;
 
+    // Accessibility (platform/Accessible.h; SkinAccessible.cpp).
+    void GetAccessibleFacts(TAccessibleFacts& facts) const override;
+
     int GetMinValue() const { return FMinValue; }
     // Raises Value to the new minimum when below it; repaints.
     void SetMinValue(int value);

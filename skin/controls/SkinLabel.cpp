@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "platform/Accessible.h"
 #include "platform/Handles.h"
 #include "platform/LayoutProperties.h"
 #include "skin/controls/SkinPanel.h"
@@ -176,6 +177,7 @@ void TbsSkinLabel::TextChanged() {
     if (FAutoSize) AutoSizeNow();
     // The new text is on screen before the assignment returns.
     Repaint();
+    NotifyAccessibleEvent(WindowHandle(), EVENT_OBJECT_NAMECHANGE);
 }
 
 void TbsSkinLabel::EnabledChanged() {

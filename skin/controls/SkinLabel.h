@@ -39,6 +39,9 @@ class TbsSkinLabel : public TbsSkinCustomControl {
 public:
     explicit TbsSkinLabel(TComponent* AOwner);
 
+    // Accessibility (platform/Accessible.h; SkinAccessible.cpp).
+    void GetAccessibleFacts(TAccessibleFacts& facts) const override;
+
     bool GetTransparent() const { return FTransparent; }
     void SetTransparent(bool value);
     bool GetShadowEffect() const { return FShadowEffect; }

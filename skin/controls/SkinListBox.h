@@ -114,6 +114,10 @@ public:
     ~TbsSkinCustomListBox() override;
 
     TbsListBox& ListBox() { return *FListBox; }
+
+    // Accessibility (platform/Accessible.h; SkinAccessible.cpp): a list
+    // whose items are its children.
+    void GetAccessibleFacts(TAccessibleFacts& facts) const override;
     const std::vector<std::string>& GetItems() const { return FListBox->GetItems(); }
     void SetItems(const std::vector<std::string>& value);
     int GetItemIndex() const { return FListBox->GetItemIndex(); }

@@ -59,6 +59,9 @@ class TbsSkinPanel : public TbsSkinCustomControl {
 public:
     explicit TbsSkinPanel(TComponent* AOwner);
 
+    // Accessibility (platform/Accessible.h; SkinAccessible.cpp).
+    void GetAccessibleFacts(TAccessibleFacts& facts) const override;
+
     bool GetEmptyDrawing() const { return FEmptyDrawing; }
     void SetEmptyDrawing(bool value);
     bool GetRibbonStyle() const { return FRibbonStyle; }
@@ -231,6 +234,9 @@ public:
     static constexpr int kPlainGripSize = 12;
 
     explicit TbsSkinStatusBar(TComponent* AOwner);
+
+    // Accessibility (platform/Accessible.h; SkinAccessible.cpp).
+    void GetAccessibleFacts(TAccessibleFacts& facts) const override;
 
     bool GetSizeGrip() const { return FSizeGrip; }
     void SetSizeGrip(bool value);

@@ -37,6 +37,11 @@ public:
     explicit TbsSkinRichEdit(TComponent* AOwner);
     ~TbsSkinRichEdit() override;
 
+    // Accessibility (platform/Accessible.h; SkinAccessible.cpp).
+    void GetAccessibleFacts(TAccessibleFacts& facts) const override;
+    // Also tells assistive programs that the value changed.
+    void TextChanged() override;
+
     // Changing it recreates the window, which takes or drops the
     // transparent style.
     void SetTransparent(bool value);

@@ -43,6 +43,9 @@ public:
     explicit TbsSkinScrollBar(TComponent* AOwner);
     ~TbsSkinScrollBar() override;
 
+    // Accessibility (platform/Accessible.h; SkinAccessible.cpp).
+    void GetAccessibleFacts(TAccessibleFacts& facts) const override;
+
     TScrollBarKind GetKind() const { return FKind; }
     // Turns the bar: outside loading it swaps width and height and, when the
     // bar uses the other kind's record name, takes its own kind's.
