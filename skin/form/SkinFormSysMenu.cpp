@@ -68,11 +68,15 @@ void TbsSkinForm::ShowSystemMenu(TPoint screen) { ShowSystemMenuAt(TRect{screen.
 
 void TbsSkinForm::ShowSystemMenuAt(const TRect& below) {
     if (FDisableSystemMenu || !FOwnerForm->HandleAllocated()) return;
-    HWND wnd = FOwnerForm->WindowHandle();
     // The press that asked for the menu must not keep the mouse: the menu's
-    // windows take the clicks from here on.
-    if (GetCapture() == wnd) ReleaseCapture();
+    // windows take the clicks from here on. It holds it on the form, or
+    // under a full border on the border's top window (whose mouse-out timer
+    // runs as long as it has the mouse). The press is forgotten before the
+    // capture goes, so that losing it does not put the button up: it stays
+    // down while its menu is open, and the menu's closing (1228) puts it up.
     FMouseCaptureObject = -1;
+    const HWND capture = GetCapture();
+    if (capture && (capture == FOwnerForm->WindowHandle() || capture == FLayerBorder->Window(lsTop))) ReleaseCapture();
     PopupFormMenu(BuildSystemMenu(), below);
 }
 

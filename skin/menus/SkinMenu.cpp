@@ -227,8 +227,20 @@ void TbsSkinMenu::FilterMessage(MSG& msg, bool& handled) {
             if (TbsSkinPopupWindow* last = LastWindow()) {
                 // Alt alone and Alt+F4 are left to the system.
                 if (msg.wParam == VK_MENU || (msg.message == WM_SYSKEYDOWN && msg.wParam == VK_F4)) break;
-                handled = last->HandleKey(WORD(msg.wParam)) || msg.message == WM_KEYDOWN;
-                if (handled) return;
+                if (last->HandleKey(WORD(msg.wParam))) {
+                    handled = true;
+                    return;
+                }
+                // Any other plain key stays with the menu, but an item's "&"
+                // letter comes as the character the key makes. The loop does
+                // not translate a message the filter took, so it is made
+                // here; with Alt the key goes on and the loop makes the
+                // WM_SYSCHAR.
+                if (msg.message == WM_KEYDOWN) {
+                    TranslateMessage(&msg);
+                    handled = true;
+                    return;
+                }
             }
             break;
         case WM_CHAR:

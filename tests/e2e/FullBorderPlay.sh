@@ -9,7 +9,11 @@
 #     the normal look back;
 #  4. a right click on the caption strip opens the skinned system menu;
 #     Escape closes it;
-#  5. a click on the close button in the strip ends the program.
+#  5. a left click on the system-menu button in the strip opens the menu
+#     below it, the button stays drawn down while the menu is open, and
+#     the menu's items take the pointer: Roll Up clicked rolls the window
+#     up, and Restore from the button's menu brings it back;
+#  6. a click on the close button in the strip ends the program.
 set -euo pipefail
 e2e_name=FullBorderPlay
 source "$(dirname "$0")/lib/TableWindow.sh"
@@ -81,6 +85,69 @@ for _ in $(seq 1 50); do sleep 0.1; [ "$(menus)" -gt "$before" ] && { opened=yes
 [ -n "$opened" ] || fail "a right click on the caption strip opened no menu"
 xdotool key Escape
 for _ in $(seq 1 50); do sleep 0.1; [ "$(menus)" -le "$before" ] && break; done
+
+# The system menu from the system-menu button at strip (14, 14): it opens
+# below the button, at the window's top-left corner, with its items 20
+# pixels high from 3 pixels down (Minimize, Roll Up or Restore, a
+# separator, Close).
+sys_sx=$((X - 14 + 24)); sys_sy=$((Y - 34 + 24))
+second_item_x=$((X + 30)); second_item_y=$((Y + 3 + 20 + 10))
+button_look() {  # strip picture, file: the system-menu button's 20 x 20 pixels
+  convert "$1" -crop 20x20+14+14 +repage "$2"
+}
+same_look() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1 || true)" = 0 ]; }
+button_look "$work/strip.png" "$work/sys-normal.png"
+menu_from_button() {  # what: clicks the button and waits for its menu, with the button drawn down
+  local before lit="" down=""
+  xdotool mousemove "$sys_sx" "$sys_sy"
+  for _ in $(seq 1 50); do  # the hot look, once its morph is over
+    sleep 0.1
+    strip "$work/sys.png"
+    button_look "$work/sys.png" "$work/sys-hot.png"
+    same_look "$work/sys-normal.png" "$work/sys-hot.png" && continue
+    [ -n "$lit" ] && same_look "$work/sys-lit.png" "$work/sys-hot.png" && break
+    cp "$work/sys-hot.png" "$work/sys-lit.png"; lit=yes
+  done
+  [ -n "$lit" ] || fail "$1: the system-menu button did not light up under the pointer"
+  before=$(menus)
+  xdotool click 1
+  opened=""
+  for _ in $(seq 1 50); do sleep 0.1; [ "$(menus)" -gt "$before" ] && { opened=yes; break; }; done
+  [ -n "$opened" ] || fail "$1: a click on the system-menu button in the strip opened no menu"
+  for _ in $(seq 1 20); do  # the down look, once the click's release is over too
+    strip "$work/sys-open.png"
+    button_look "$work/sys-open.png" "$work/sys-now.png"
+    same_look "$work/sys-normal.png" "$work/sys-now.png" || same_look "$work/sys-hot.png" "$work/sys-now.png" ||
+      { down=yes; break; }
+    sleep 0.1
+  done
+  [ -n "$down" ] || fail "$1: the system-menu button is not drawn down while its menu is open"
+}
+comes_up() {  # what: waits for the button's normal look (the pointer is elsewhere)
+  for _ in $(seq 1 30); do
+    strip "$work/sys-closed.png"
+    button_look "$work/sys-closed.png" "$work/sys-now.png"
+    same_look "$work/sys-normal.png" "$work/sys-now.png" && return 0
+    sleep 0.1
+  done
+  fail "$1: the system-menu button stayed down after its menu closed"
+}
+rolled_height() {  # waits for the window to be rolled up (lower than 306)
+  for _ in $(seq 1 100); do
+    eval "$(xdotool getwindowgeometry --shell "$wid")"
+    [ "$HEIGHT" -lt 306 ] && return 0
+    sleep 0.1
+  done
+  fail "Roll Up clicked in the button's menu: the window is still $HEIGHT high"
+}
+menu_from_button "the first click"
+xdotool mousemove "$second_item_x" "$second_item_y" click 1
+rolled_height
+comes_up "Roll Up"
+menu_from_button "rolled up"
+xdotool mousemove "$second_item_x" "$second_item_y" click 1
+wait_height 306 "Restore clicked in the button's menu"
+comes_up "Restore"
 
 xdotool mousemove "$close_sx" "$close_sy" click 1
 expect_end "a click on the close button in the border's strip"

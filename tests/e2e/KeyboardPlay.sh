@@ -10,8 +10,10 @@
 #     down give); the stake one step down by arrow.
 #  3. Tab to the button: Space spins and the decision shows; the focus is
 #     back on the button, and Enter spins again.
-#  4. Alt+Space opens the system menu and Escape closes it; Alt+F4 ends the
-#     program.
+#  4. Alt+Space opens the system menu and Escape closes it; Alt+Space then
+#     N (the letter of Minimize) minimises the window, Alt+Space then Alt+R
+#     (Restore) brings it back, and Alt+Space then C (Close) ends the
+#     program; started again, Alt+F4 ends it.
 # Fails when a step changes nothing on the screen, changes the wrong thing,
 # or the program does not end.
 set -euo pipefail
@@ -145,6 +147,31 @@ xdotool key Escape
 sleep 0.5
 shot "$work/closed.png"
 same "$work/plain.png" "$work/closed.png" "90x60+2+0" || fail "Escape did not close the system menu"
+# The items' letters. Minimised, the layered border's four strip windows
+# go (nothing else takes the X window away without a window manager), and
+# Alt+Space over the window opens the menu at the pointer.
+shown() { { xdotool search --onlyvisible --name '' 2>/dev/null || true; } | wc -l; }  # none shown is a count too
+wait_shown() {  # count, what
+  local n=""
+  for _ in $(seq 1 50); do n=$(shown); [ "$n" = "$1" ] && return 0; sleep 0.1; done
+  fail "$2: $n windows shown, not $1"
+}
+before_min=$(shown)
+xdotool key alt+space
+sleep 0.5
+xdotool key n
+wait_shown $((before_min - 4)) "Alt+Space then N (Minimize)"
+xdotool key alt+space
+sleep 0.5
+xdotool key alt+r
+wait_shown "$before_min" "Alt+Space then Alt+R (Restore)"
+xdotool key alt+space
+sleep 0.5
+xdotool key c
+expect_end "Alt+Space then C (Close)"
+start_game
+xdotool mousemove $((X + 300)) $((Y + 12))
+sleep 0.3
 xdotool key alt+F4
 expect_end "Alt+F4"
 echo "KeyboardPlay: passed"

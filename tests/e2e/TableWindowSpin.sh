@@ -13,7 +13,9 @@
 #  5. start it again: Alt+Space shows the skinned system menu below the
 #     system-menu button, Roll Up from it rolls the window to its caption
 #     and Restore from it brings it back, caption double clicks roll it up
-#     and down, the minimise button minimises it and Restore from the menu
+#     and down, a click on the system-menu button opens the menu with the
+#     button drawn down until Escape closes it, the minimise button
+#     minimises it and Restore from the menu
 #     brings it back, and Close from the menu of a right click on the
 #     caption ends the program.
 # Fails when the window never appears, the program dies, a step changes
@@ -110,6 +112,46 @@ xdotool click --repeat 2 --delay 80 1
 wait_height 27 "a double click on the caption"
 xdotool click --repeat 2 --delay 80 1
 wait_height 333 "a double click on the rolled-up caption"
+
+# The system-menu button (window 4..24, 3..23) clicked: the menu opens
+# below it and the button shows its down look, not its hot one, until the
+# menu closes.
+sys_look() { convert "$1" -crop 12x12+8+7 +repage "$2"; }  # picture, file: the button's middle
+same_pic() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1 || true)" = 0 ]; }
+shot "$work/sys.png"
+sys_look "$work/sys.png" "$work/sys-normal.png"
+xdotool mousemove $((X + 14)) $((Y + 13))
+touch "$work/sys-hot.png"
+for _ in $(seq 1 30); do  # the hot look, once its morph is over
+  sleep 0.1
+  shot "$work/sys.png"
+  sys_look "$work/sys.png" "$work/sys-now.png"
+  same_pic "$work/sys-normal.png" "$work/sys-now.png" && continue
+  same_pic "$work/sys-hot.png" "$work/sys-now.png" && break
+  cp "$work/sys-now.png" "$work/sys-hot.png"
+done
+same_pic "$work/sys-hot.png" "$work/sys-now.png" || fail "the system-menu button did not light up under the pointer"
+xdotool click 1
+down=""
+for _ in $(seq 1 30); do
+  sleep 0.1
+  shot "$work/sys.png"
+  differ "$work/plain.png" "$work/sys.png" "90x60+2+0" || continue  # no menu yet
+  sys_look "$work/sys.png" "$work/sys-now.png"
+  same_pic "$work/sys-hot.png" "$work/sys-now.png" || same_pic "$work/sys-normal.png" "$work/sys-now.png" ||
+    { down=yes; break; }
+done
+[ -n "$down" ] || fail "the system-menu button is not drawn down while its menu is open"
+xdotool key Escape
+xdotool mousemove $((X + 300)) $((Y + 12))
+up=""
+for _ in $(seq 1 30); do  # the pointer gone too: the normal look
+  sleep 0.1
+  shot "$work/sys.png"
+  sys_look "$work/sys.png" "$work/sys-now.png"
+  same_pic "$work/sys-normal.png" "$work/sys-now.png" && { up=yes; break; }
+done
+[ -n "$up" ] || fail "the system-menu button stayed down after Escape closed its menu"
 
 # Minimise: the application goes to the task bar. Without a window manager
 # nothing takes the X window away, but the layered border's four strip

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/portable/AppMessages.h"
+#include "platform/portable/TimerIds.h"
 #include "skin/form/SkinForm.h"
 #include "skin/paint/SkinAccess.h"
 #include "skin/paint/portable/CompositionPixels.h"
@@ -209,6 +210,46 @@ TEST_F(FormFullBorder, ThePointerLeavingTheStripEndsTheHover) {
     EXPECT_EQ(Frame->GetActiveObject(), -1);
     EXPECT_TRUE(PumpUntil([&] { return StripShows(minimize->ObjectRect, TRect{70, 1, 90, 21}); }, 3000))
         << "back to the normal look";
+}
+
+TEST_F(FormFullBorder, SystemMenuButtonInTheStripGivesTheMouseToItsMenuAndStaysDownUntilItCloses) {
+    Show();
+    HWND top = Border().Window(lsTop);
+    TbsSkinStdButtonObject* sysMenu = Button(cmSysMenu);
+    ASSERT_NE(sysMenu, nullptr);
+    const TRect r = sysMenu->ObjectRect;
+    const TRect inner{r.Left + 5, r.Top + 5, r.Left + 15, r.Top + 15};
+    const TRect down{sysMenu->DownRect.Left + 5, sysMenu->DownRect.Top + 5, sysMenu->DownRect.Left + 15,
+                     sysMenu->DownRect.Top + 15};
+    SendMessageA(top, WM_MOUSEMOVE, 0, At(Centre(r)));  // the strip's mouse-out timer runs from here
+    SendMessageA(top, WM_LBUTTONDOWN, MK_LBUTTON, At(Centre(r)));
+    TbsSkinMenu& menu = Frame->SkinMenu();
+    ASSERT_TRUE(menu.GetMenuOpen());
+    EXPECT_NE(GetCapture(), top) << "the strip keeps the mouse: the menu's items cannot be clicked";
+    EXPECT_TRUE(sysMenu->FPressed);
+    EXPECT_TRUE(StripShows(inner, down)) << "drawn down in the strip while its menu is open";
+    SendMessageA(top, WM_LBUTTONUP, 0, At(Centre(r)));
+    EXPECT_TRUE(sysMenu->FPressed) << "the release of the press that opened the menu leaves it down";
+    // The pointer goes to the menu: the next mouse-out step ends the
+    // strip's tracking and its timer.
+    SetCursorPos(2, 2);
+    Border().CaptionMouseOutTick();
+    EXPECT_FALSE(sysMenu->FHot);
+    EXPECT_FALSE(KillTimer(top, tidLayerBorderMouseOut)) << "the strip's mouse-out timer still runs";
+    EXPECT_TRUE(StripShows(inner, down));
+    // Close, chosen with the mouse.
+    TbsSkinPopupWindow& window = menu.Window(0);
+    int closeEntry = -1;
+    for (int i = 0; i < window.EntryCount(); ++i)
+        if (window.Entry(i).MenuItem->GetName() == "BSF_CLOSE") closeEntry = i;
+    ASSERT_GE(closeEntry, 0);
+    const TPoint item = Centre(window.Entry(closeEntry).ObjectRect);
+    SendMessageA(window.WindowHandle(), WM_MOUSEMOVE, 0, At(item));
+    SendMessageA(window.WindowHandle(), WM_LBUTTONUP, 0, At(item));
+    EXPECT_FALSE(menu.GetMenuOpen());
+    EXPECT_FALSE(sysMenu->FPressed) << "up once its menu has closed";
+    EXPECT_FALSE(StripShows(inner, down));
+    EXPECT_TRUE(PumpUntil([&] { return Closes == 1; }, 3000));
 }
 
 TEST_F(FormFullBorder, MaximisedTheFormHasItsOwnFrameAndRestoredTheBorderAgain) {

@@ -13,6 +13,7 @@
 #include "platform/portable/AppMessages.h"
 #include "platform/portable/ImageList.h"
 #include "platform/portable/ShortCuts.h"
+#include "platform/portable/TimerIds.h"
 #include "skin/form/SkinForm.h"
 #include "tests/win32/SkinControlFixture.h"
 #include "tests/win32/WindowTestSupport.h"
@@ -50,6 +51,13 @@ protected:
         bool handled = false;
         if (Application().OnMessage) Application().OnMessage(msg, handled);
         EXPECT_TRUE(handled) << "the open menu takes the key " << key;
+    }
+    // A key as the system queues it for the focused window: the
+    // application's own message step takes it from there.
+    void PostKey(UINT msg, WORD key) {
+        LPARAM lParam = 1 | LPARAM(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
+        if (msg == WM_SYSKEYDOWN) lParam |= LPARAM(1) << 29;  // Alt held
+        PostMessageA(Wnd(), msg, key, lParam);
     }
     std::vector<std::string> Captions(int level) const {
         std::vector<std::string> out;
@@ -196,6 +204,87 @@ TEST_F(SkinMenu, ShortCutsReachTheEventFirstAndAltSpaceOpensTheMenuThroughTheSys
     EXPECT_TRUE(Form->HandleDialogMessage(altSpace));
     EXPECT_FALSE(Menu().GetMenuOpen()) << "the event took it first";
     EXPECT_EQ(seen, (std::vector<WORD>{VK_SPACE, 'A', VK_SPACE}));
+}
+
+TEST_F(SkinMenu, ItemLettersChooseThroughTheMessageLoopWithAndWithoutAlt) {
+    // Alt+Space, then N: Minimize.
+    SendMessageA(Wnd(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+    ASSERT_TRUE(Menu().GetMenuOpen());
+    PostKey(WM_KEYDOWN, 'N');
+    EXPECT_TRUE(PumpUntil([this] { return IsIconic(Wnd()) != FALSE; }, 2000)) << "N did not choose Minimize";
+    EXPECT_FALSE(Menu().GetMenuOpen());
+    // Alt+Space, then Alt+R: Restore.
+    SendMessageA(Wnd(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+    ASSERT_EQ(Captions(0).front(), "BSF_RESTORE");
+    PostKey(WM_SYSKEYDOWN, 'R');
+    EXPECT_TRUE(PumpUntil([this] { return !IsIconic(Wnd()); }, 2000)) << "Alt+R did not choose Restore";
+    // Any skinned menu: a letter no item carries and a key that makes no
+    // character leave it open; an item's letter chooses it. Enter chooses
+    // too, and its character reaches nobody once the menu has gone.
+    TMenuItem root;
+    int deal = 0, fold = 0, elsewhere = 0;
+    root.Add("&Deal")->OnClick = [&deal](TMenuItem&) { ++deal; };
+    root.Add("&Fold")->OnClick = [&fold](TMenuItem&) { ++fold; };
+    Form->SetOnKeyPress([&elsewhere](TComponent*, char&) { ++elsewhere; });
+    Menu().Popup(Wnd(), Manager, false, root, TRect{200, 200, 200, 200});
+    PostKey(WM_KEYDOWN, 'Z');
+    PostKey(WM_KEYDOWN, VK_F5);
+    PumpFor(100);
+    EXPECT_TRUE(Menu().GetMenuOpen());
+    PostKey(WM_KEYDOWN, 'F');
+    EXPECT_TRUE(PumpUntil([&fold] { return fold == 1; }, 2000)) << "F did not choose Fold";
+    EXPECT_EQ(deal, 0);
+    EXPECT_FALSE(Menu().GetMenuOpen());
+    Menu().Popup(Wnd(), Manager, false, root, TRect{200, 200, 200, 200});
+    PostKey(WM_KEYDOWN, VK_RETURN);
+    EXPECT_TRUE(PumpUntil([&deal] { return deal == 1; }, 2000)) << "Enter did not choose the selected item";
+    PumpFor(100);
+    EXPECT_EQ(elsewhere, 0) << "a key the menu took made a character for the form";
+}
+
+TEST_F(SkinMenu, SystemMenuButtonStaysDownWhileItsMenuIsOpenAndComesUpWhenItCloses) {
+    SendMessageA(Wnd(), WM_NCACTIVATE, TRUE, 0);
+    auto* button = dynamic_cast<TbsSkinStdButtonObject*>(Frame->FindObject("sysmenubutton"));
+    ASSERT_NE(button, nullptr);
+    ASSERT_FALSE(button->DownRect.IsEmpty()) << "the built-in skin has a down look";
+    RECT rc{};
+    GetWindowRect(Wnd(), &rc);
+    const TRect r = button->ObjectRect;
+    const LPARAM at = MAKELPARAM(rc.left + (r.Left + r.Right) / 2, rc.top + (r.Top + r.Bottom) / 2);
+    ASSERT_EQ(SendMessageA(Wnd(), WM_NCHITTEST, 0, at), HTOBJECT);
+    // Whether the frame, painted into memory, shows the skin's down look
+    // over the whole button.
+    const TPixelBuffer& looks = Manager->GetSkin().FActivePictures.at(0);
+    const auto drawnDown = [&] {
+        TbsBitmap frame;
+        FillCanvas(frame, rc.right - rc.left, rc.bottom - rc.top);
+        SendMessageA(Wnd(), WM_PAINTFRAMETODC, WPARAM(frame.DC()), 0);
+        GdiFlush();
+        for (int y = 0; y < r.Height(); ++y)
+            for (int x = 0; x < r.Width(); ++x)
+                if (Rgb(*frame.PixelPtr(r.Left + x, r.Top + y)) !=
+                    Rgb(looks.At(button->DownRect.Left + x, button->DownRect.Top + y)))
+                    return false;
+        return true;
+    };
+    ASSERT_FALSE(drawnDown());
+    SendMessageA(Wnd(), WM_NCMOUSEMOVE, HTOBJECT, at);
+    SendMessageA(Wnd(), WM_NCLBUTTONDOWN, HTOBJECT, at);
+    ASSERT_TRUE(Menu().GetMenuOpen());
+    EXPECT_NE(GetCapture(), Wnd()) << "the menu's windows take the clicks";
+    EXPECT_TRUE(button->FPressed);
+    EXPECT_TRUE(drawnDown()) << "drawn down while its menu is open";
+    // The release of the press that opened it, and the pointer moving off
+    // it, leave it down.
+    SendMessageA(Wnd(), WM_NCLBUTTONUP, HTOBJECT, at);
+    Pointer = TPoint{5, 5};  // off the window: the mouse-out step ends the hover
+    SendMessageA(Wnd(), WM_TIMER, tidFormMouseOut, 0);
+    EXPECT_FALSE(button->FHot);
+    EXPECT_TRUE(drawnDown()) << "drawn down after the release and off the button";
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(Menu().GetMenuOpen());
+    EXPECT_FALSE(button->FPressed);
+    EXPECT_FALSE(drawnDown()) << "up once its menu has closed";
 }
 
 TEST_F(SkinMenu, UserSystemMenuTakesTheStandardItemsOnceAndItsShortCutsWork) {
