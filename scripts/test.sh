@@ -34,6 +34,8 @@ fi
 
 logs=$out/test-logs
 rm -rf "$logs"; mkdir -p "$logs"
+# Pictures a failing pixel test writes for a person to look at.
+export RDZ_TEST_PICTURES="$logs/pictures"
 passed=0
 failed=0
 # No single program may hold the run up: a hang is a failure, not a stall.
