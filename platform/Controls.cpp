@@ -1,6 +1,7 @@
 // Sections:
 //  FrameworkWndProc  the one window procedure, binding objects to windows
-//  TControl          geometry, visibility, font, events; DrawParentImage
+//  TControl          geometry, visibility, font, events; DrawParentImage;
+//                    the paint guard (RunPaint, ReportPaintFailure)
 //  TGraphicControl   invalidation through the parent
 //  TWinControl       window creation, children, tab order, alignment, the
 //                    message switch, painting of windowless children, mouse
@@ -225,7 +226,13 @@ void TControl::VisibleChanged() {
 void TControl::SetEnabled(bool value) {
     if (value == FEnabled) return;
     FEnabled = value;
+    // Disabled, the control hears no mouse: its hover ends before the class
+    // takes the change (a button then drops all its states). Enabled again,
+    // the hover starts once the class has taken it if the pointer rests on
+    // the control: no move would tell.
+    if (!value) SettleHover();
     EnabledChanged();
+    if (value) SettleHover();
 }
 
 void TControl::SetParentFont(bool value) {
@@ -271,6 +278,35 @@ bool TControl::IsEnabledInParents() const {
 
 LRESULT TControl::Perform(UINT, WPARAM, LPARAM) { return 0; }
 
+std::exception_ptr TControl::RunPaint(const std::function<void()>& paint, const std::function<void()>& plain) {
+    std::exception_ptr failure;
+    if (!FPaintFailed) {
+        try {
+            paint();
+            return nullptr;
+        } catch (const std::exception&) {
+            failure = std::current_exception();
+            FPaintFailed = true;
+        }
+    }
+    try {
+        plain();
+    } catch (const std::exception&) {
+        // Reported once already (or now): a plain paint that raises too
+        // leaves the area as the failed paint left it.
+    }
+    return failure;
+}
+
+void ReportPaintFailure(const std::exception_ptr& failure) {
+    if (!failure) return;
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::exception& e) {
+        HandleFrameworkException(e);
+    }
+}
+
 bool TControl::DialogKey(WORD, unsigned) { return false; }
 bool TControl::DialogChar(char) { return false; }
 
@@ -306,7 +342,7 @@ void TControl::DrawParentImage(HDC dc) const {
             TCanvas canvas(dc);  // its own objects, put back before RestoreDC
             canvas.Font().Assign(g->Font());
             canvas.Brush().SetColor(g->GetColor());
-            g->Paint(canvas);
+            ReportPaintFailure(g->PaintGuarded(canvas));
             continue;
         }
         auto* w = dynamic_cast<TWinControl*>(sibling);
@@ -350,6 +386,10 @@ void TControl::MouseLeave() {
 }
 
 // ---- TGraphicControl ------------------------------------------------------------
+
+std::exception_ptr TGraphicControl::PaintGuarded(TCanvas& canvas) {
+    return RunPaint([&] { Paint(canvas); }, [&] { PaintPlain(canvas); });
+}
 
 void TGraphicControl::Invalidate() {
     TWinControl* parent = GetParent();
@@ -796,17 +836,22 @@ bool TWinControl::OnPaint() {
     if (!hasGraphic) return false;
     // The class paints itself first, then the graphic children on top.
     DefaultHandler(WM_PAINT, 0, 0);
-    TWindowDc dc(FHandle.Get());
-    TCanvas canvas(dc.Get());
-    PaintControls(canvas);
+    std::exception_ptr failure;
+    {
+        TWindowDc dc(FHandle.Get());
+        TCanvas canvas(dc.Get());
+        failure = PaintControls(canvas);
+    }
+    ReportPaintFailure(failure);
     return true;
 }
 
 bool TWinControl::OnEraseBackground(HDC) { return false; }
 
-void TWinControl::PaintControls(TCanvas& canvas) {
+std::exception_ptr TWinControl::PaintControls(TCanvas& canvas) {
     HDC dc = canvas.GetHandle();
-    if (!dc) return;
+    if (!dc) return nullptr;
+    std::exception_ptr first;
     RECT clip{};
     GetClipBox(dc, &clip);
     for (TControl* c : FControls) {
@@ -821,8 +866,10 @@ void TWinControl::PaintControls(TCanvas& canvas) {
         TCanvas childCanvas(dc);  // its own objects, put back before RestoreDC
         childCanvas.Font().Assign(g->Font());
         childCanvas.Brush().SetColor(g->GetColor());
-        g->Paint(childCanvas);
+        std::exception_ptr failure = g->PaintGuarded(childCanvas);
+        if (failure && !first) first = failure;
     }
+    return first;
 }
 
 void TWinControl::SetMouseControl(TGraphicControl* control) {
@@ -851,6 +898,27 @@ void TWinControl::CheckMouseLeave() {
     MouseLeave();
     // The pointer may have left the parent through this window.
     if (TWinControl* parent = GetParent()) parent->CheckMouseLeave();
+}
+
+void TWinControl::SettleHover() {
+    HWND wnd = FHandle.Get();
+    if (!wnd) return;
+    if (!GetEnabled()) {
+        if (FTrackingLeave) {
+            // Asked again afresh when the control is enabled.
+            TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE | TME_CANCEL, wnd, 0};
+            TrackMouseEvent(&tme);
+            FTrackingLeave = false;
+        }
+        SetMouseControl(nullptr);
+        if (FMouseInside) MouseLeave();
+        return;
+    }
+    if (FMouseInside || !IsWindowVisible(wnd)) return;
+    HWND under = WindowUnderCursor();
+    if (!under || (under != wnd && !IsChild(wnd, under))) return;
+    MouseEnter();
+    TrackMouseLeave();
 }
 
 void TWinControl::OnCaptureChanged(HWND newCapture) {
@@ -1065,22 +1133,39 @@ void TCustomControl::Paint(TCanvas& canvas) {
     canvas.FillRect(GetClientRect());
 }
 
-void TCustomControl::PaintOn(HDC dc) {
+void TCustomControl::PaintPlain(TCanvas& canvas) { TCustomControl::Paint(canvas); }
+
+std::exception_ptr TCustomControl::PaintGuarded(TCanvas& canvas) {
+    return RunPaint([&] { Paint(canvas); },
+                    [&] {
+                        try {
+                            PaintPlain(canvas);
+                        } catch (const std::exception&) {
+                            TCustomControl::PaintPlain(canvas);
+                        }
+                    });
+}
+
+void TCustomControl::PaintReporting(TCanvas& canvas) { ReportPaintFailure(PaintGuarded(canvas)); }
+
+std::exception_ptr TCustomControl::PaintOn(HDC dc) {
     TSaveDc save(dc);
     TCanvas canvas(dc);
     canvas.Font().Assign(Font());
-    Paint(canvas);
+    return PaintGuarded(canvas);
 }
 
 bool TCustomControl::OnPaint() {
-    PAINTSTRUCT ps{};
-    HDC dc = BeginPaint(GetHandle(), &ps);
-    PaintOn(dc);
+    std::exception_ptr failure, childFailure;
     {
-        TCanvas canvas(dc);
-        PaintControls(canvas);
+        TPaintDc paint(GetHandle());
+        failure = PaintOn(paint.Get());
+        TCanvas canvas(paint.Get());
+        childFailure = PaintControls(canvas);
     }
-    EndPaint(GetHandle(), &ps);
+    // Each from a control of its own: the window's, a windowless child's.
+    ReportPaintFailure(failure);
+    ReportPaintFailure(childFailure);
     return true;
 }
 
@@ -1096,13 +1181,18 @@ LRESULT TCustomControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void TCustomControl::OnPrintClient(HDC dc) {
     if (!dc) return;
-    PaintOn(dc);
-    TCanvas canvas(dc);
-    PaintControls(canvas);
+    const std::exception_ptr failure = PaintOn(dc);
+    std::exception_ptr childFailure;
+    {
+        TCanvas canvas(dc);
+        childFailure = PaintControls(canvas);
+    }
+    ReportPaintFailure(failure);
+    ReportPaintFailure(childFailure);
 }
 
 void TCustomControl::PaintFace(HDC dc) {
-    if (dc) PaintOn(dc);
+    if (dc) ReportPaintFailure(PaintOn(dc));
 }
 
 // ---- TWindowHook ---------------------------------------------------------------------

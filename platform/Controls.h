@@ -20,6 +20,11 @@
 // Coordinates of a control are client coordinates of its parent; a control
 // inside a group box is positioned within the group box.
 //
+// Painting never lets an error out of a window's paint: a control whose
+// paint raises has the error shown once, after the paint has ended, and
+// draws plainly (PaintPlain) from then on, until RetryPaint (a skinned
+// control calls it when the skin changes).
+//
 // Messages reach a windowed control's typed handlers (OnPaint, OnTimer,
 // OnKeyDown, ...); a handler returning true has used the message up, false
 // passes it on to the window class (a native control's own procedure, or
@@ -33,6 +38,7 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <functional>
 #include <map>
 #include <memory>
@@ -177,13 +183,30 @@ public:
     virtual void MouseLeave();
     bool IsMouseInside() const { return FMouseInside; }
 
+    // A paint of this control raised: it was reported, and the control
+    // draws plainly since.
+    bool PaintFailed() const { return FPaintFailed; }
+    // The next paint runs the control's own paint again.
+    void RetryPaint() { FPaintFailed = false; }
+
 protected:
+    // Runs paint, or plain once a paint of this control has raised (until
+    // RetryPaint); a paint that raises now is followed by plain at once.
+    // Returns the error of that paint, for ReportPaintFailure once the
+    // window's paint has ended; plain's own errors are not reported again.
+    std::exception_ptr RunPaint(const std::function<void()>& paint, const std::function<void()>& plain);
+
     // The font changed (its own or, with ParentFont, the parent's).
     virtual void FontChanged();
     virtual void ColorChanged() { Invalidate(); }
     virtual void TextChanged() { Invalidate(); }
     virtual void VisibleChanged();
     virtual void EnabledChanged() { Invalidate(); }
+    // Makes the hover agree with Enabled and the pointer (SetEnabled calls
+    // it): a disabled windowed control is not hovered, an enabled one under
+    // the resting pointer is. Windowless controls follow their parent's
+    // mouse messages and do nothing here.
+    virtual void SettleHover() {}
     // Moves the native window, if any, after the fields changed.
     virtual void BoundsChanged() {}
     void ParentFontChanged();
@@ -200,6 +223,7 @@ private:
     bool FEnabled = true;
     bool FParentFont = true;
     bool FFontFromParent = false;  // guards FontChanged while copying the parent's
+    bool FPaintFailed = false;     // a paint raised: plain paints until RetryPaint
     TColor FColor = clBtnFace;
     std::unique_ptr<TFont> FFont;
     TNotifyEvent FOnClick, FOnDblClick, FOnMouseEnter, FOnMouseLeave;
@@ -214,6 +238,9 @@ public:
     // Paints on the parent's canvas, whose origin is moved to this control's
     // top left and whose clip is limited to its bounds.
     virtual void Paint(TCanvas& canvas) = 0;
+    // Paint, or PaintPlain after a paint raised (RunPaint); the error of a
+    // paint that raised now comes back.
+    std::exception_ptr PaintGuarded(TCanvas& canvas);
 
     void Invalidate() override;
     void Update() override;
@@ -222,6 +249,9 @@ public:
     virtual TRect GetPaintRect() const { return GetBoundsRect(); }
 
 protected:
+    // What the control draws once its Paint has raised: the base draws
+    // nothing, and the parent shows through.
+    virtual void PaintPlain(TCanvas& canvas) { (void)canvas; }
     void BoundsChanged() override;
     bool FMouseDown = false;  // the left button went down here
     friend class TWinControl;
@@ -321,8 +351,10 @@ public:
     void SetOnMouseWheel(TMouseWheelEvent value) { FOnMouseWheel = std::move(value); }
     // Re-lays out the aligned children.
     void Realign();
-    // Paints the graphic children that intersect the canvas clip.
-    void PaintControls(TCanvas& canvas);
+    // Paints the graphic children that intersect the canvas clip. Returns
+    // the first error of a child's paint, to be reported (ReportPaintFailure)
+    // once the window's paint has ended.
+    [[nodiscard]] std::exception_ptr PaintControls(TCanvas& canvas);
 
     // The control of a window made by the framework, or nullptr.
     static TWinControl* FromHandle(HWND wnd);
@@ -402,6 +434,7 @@ protected:
     void FontChanged() override;
     void VisibleChanged() override;
     void EnabledChanged() override;
+    void SettleHover() override;
     void BoundsChanged() override;
 
     bool FTabStop = false;
@@ -452,16 +485,27 @@ public:
 
 protected:
     virtual void Paint(TCanvas& canvas);
+    // What the control draws once its Paint has raised, until RetryPaint:
+    // the base fills the client area with Color, and is what is drawn when
+    // an override raises too.
+    virtual void PaintPlain(TCanvas& canvas);
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     bool OnPaint() override;
     bool OnEraseBackground(HDC dc) override;
     // WM_PRINTCLIENT: paints into dc as the window paints itself.
     virtual void OnPrintClient(HDC dc);
     void PaintFace(HDC dc) override;
+    // Paint for a paint outside WM_PAINT and WM_PRINTCLIENT (an erase that
+    // draws the whole control): PaintPlain after a failure, and the error
+    // of a paint that raises now reported at once.
+    void PaintReporting(TCanvas& canvas);
 
 private:
-    // Paint on a canvas over dc with the control's font.
-    void PaintOn(HDC dc);
+    // Paint, or PaintPlain after a failure (RunPaint), on canvas; the error
+    // of a paint that raised now comes back.
+    std::exception_ptr PaintGuarded(TCanvas& canvas);
+    // PaintGuarded on a canvas over dc with the control's font.
+    std::exception_ptr PaintOn(HDC dc);
 };
 
 // Puts a handler in front of a windowed control's window procedure for the
@@ -487,6 +531,13 @@ private:
     TWinControl* FControl;         // not owned
     TWindowHook* FNext = nullptr;  // not owned: the handler behind this one
 };
+
+// Shows the error of a paint that raised (nothing for none) through the
+// application's error handler. A window's own paint calls it once the paint
+// has ended, so that an error box's message loop never runs inside a paint
+// that still holds the window's paint context; a paint drawn into another
+// control's (DrawParentImage, PaintFace) reports at once.
+void ReportPaintFailure(const std::exception_ptr& failure);
 
 // The instance whose resources and classes the framework uses.
 HINSTANCE FrameworkInstance();

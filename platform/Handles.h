@@ -108,6 +108,23 @@ private:
     HDC FDc;
 };
 
+// One WM_PAINT's BeginPaint and EndPaint. The paint ends however the code
+// between them leaves, an exception included: a paint that never ends keeps
+// the window's paint context (and its caret hidden).
+class TPaintDc {
+public:
+    explicit TPaintDc(HWND wnd) : FWnd(wnd), FDc(BeginPaint(wnd, &FPaint)) {}
+    TPaintDc(const TPaintDc&) = delete;
+    TPaintDc& operator=(const TPaintDc&) = delete;
+    ~TPaintDc() { EndPaint(FWnd, &FPaint); }
+    HDC Get() const { return FDc; }
+
+private:
+    HWND FWnd;  // not owned
+    PAINTSTRUCT FPaint{};  // before FDc: BeginPaint fills it
+    HDC FDc;    // not owned: EndPaint gives it back
+};
+
 // A running SetTimer timer of a window, killed on destruction.
 class TTimerId {
 public:

@@ -37,6 +37,8 @@ fi
 
 logs=$out/test-logs
 rm -rf "$logs"; mkdir -p "$logs"
+# Pictures a failing pixel test writes for a person to look at.
+export RDZ_TEST_PICTURES="$logs/pictures"
 passed=0
 failed=0
 skipped=0

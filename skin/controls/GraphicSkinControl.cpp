@@ -12,6 +12,7 @@ void TbsGraphicSkinControl::SetSkinData(TbsSkinData* value) {
 void TbsGraphicSkinControl::FetchSkinRecord() { FLink.Fetch(); }
 
 void TbsGraphicSkinControl::ApplySkinChange() {
+    RetryPaint();
     FetchSkinRecord();
     Invalidate();
 }
@@ -59,6 +60,11 @@ void TbsGraphicSkinControl::PaintThroughSkinBitmap(TCanvas& canvas) {
 
 void TbsGraphicSkinControl::PaintNoSkin(TbsBitmap& bitmap) { PaintButtonFace(bitmap); }
 
+void TbsGraphicSkinControl::PaintPlain(TCanvas& canvas) {
+    PaintThroughBitmap(canvas.GetHandle(), GetWidth(), GetHeight(), FPaintBuffer,
+                       [this](TbsBitmap& bitmap) { PaintNoSkin(bitmap); });
+}
+
 // ---- TbsGraphicSkinCustomControl ----------------------------------------------------
 
 TbsGraphicSkinCustomControl::TbsGraphicSkinCustomControl(TComponent* AOwner)
@@ -103,6 +109,7 @@ const TbsBitmap* TbsGraphicSkinCustomControl::SkinPictureBitmap() const {
 }
 
 void TbsGraphicSkinCustomControl::ApplySkinChange() {
+    RetryPaint();
     FetchSkinRecord();
     int width = GetWidth(), height = GetHeight();
     if (GetSkinRecordIndex() != -1) {

@@ -49,6 +49,8 @@ public:
 protected:
     void PaintThroughSkinBitmap(TCanvas& canvas);
     virtual void PaintNoSkin(TbsBitmap& bitmap);
+    // After a paint raised, until the next skin change: PaintNoSkin.
+    void PaintPlain(TCanvas& canvas) override;
     virtual void PaintSkin(TbsBitmap& bitmap) { (void)bitmap; }
 
     TbsSkinLink FLink;

@@ -584,7 +584,7 @@ bool TbsSkinButton::OnEraseBackground(HDC dc) {
     // Erased from outside the button's own paint: paint the button there.
     if (dc && !IsPaintingFromMessage() && !FPainting) {
         TCanvas canvas(dc);
-        Paint(canvas);
+        PaintReporting(canvas);
     }
     return true;
 }

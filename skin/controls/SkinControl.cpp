@@ -16,6 +16,7 @@ void TbsSkinControl::SetSkinData(TbsSkinData* value) {
 void TbsSkinControl::FetchSkinRecord() { FLink.Fetch(); }
 
 void TbsSkinControl::ApplySkinChange() {
+    RetryPaint();
     FetchSkinRecord();
     Invalidate();
 }
@@ -49,6 +50,11 @@ void TbsSkinControl::PaintThroughSkinBitmap(TCanvas& canvas) {
 }
 
 void TbsSkinControl::PaintNoSkin(TbsBitmap& bitmap) { PaintButtonFace(bitmap); }
+
+void TbsSkinControl::PaintPlain(TCanvas& canvas) {
+    PaintThroughBitmap(canvas.GetHandle(), GetWidth(), GetHeight(), FPaintBuffer,
+                       [this](TbsBitmap& bitmap) { PaintNoSkin(bitmap); });
+}
 
 LRESULT TbsSkinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
@@ -149,6 +155,7 @@ void TbsSkinCustomControl::UpdateSkinRegion() {
 }
 
 void TbsSkinCustomControl::ApplySkinChange() {
+    RetryPaint();
     FetchSkinRecord();
     int width = GetWidth(), height = GetHeight();
     const bool bound = GetSkinRecordIndex() != -1;

@@ -70,8 +70,9 @@ public:
 
     // Looks the record up by SkinDataName (GetSkinRecordIndex).
     virtual void FetchSkinRecord();
-    // Rebinds and repaints after a skin change; the custom control also
-    // resizes and reshapes.
+    // Rebinds and repaints after a skin change, with the control's own
+    // paint again after one that raised; the custom control also resizes
+    // and reshapes.
     virtual void ApplySkinChange();
     // Forgets the binding before the manager replaces its records.
     virtual void PrepareSkinChange();
@@ -87,6 +88,9 @@ protected:
     void PaintThroughSkinBitmap(TCanvas& canvas);
     // The control without a skin: the base fills the button face colour.
     virtual void PaintNoSkin(TbsBitmap& bitmap);
+    // After a paint raised, until the next skin change: PaintNoSkin
+    // through the off-screen bitmap.
+    void PaintPlain(TCanvas& canvas) override;
     // The control from its record; the base draws nothing.
     virtual void PaintSkin(TbsBitmap& bitmap) { (void)bitmap; }
     // WM_PARENTBGCHANGED: the parent's look behind this control changed.

@@ -167,10 +167,8 @@ void TbsCustomEdit::RepaintBuffered() {
 bool TbsCustomEdit::OnPaint() {
     HWND wnd = WindowHandle();
     if (!wnd) return false;
-    PAINTSTRUCT ps{};
-    HDC dc = BeginPaint(wnd, &ps);
-    PaintBuffered(dc);
-    EndPaint(wnd, &ps);
+    TPaintDc paint(wnd);
+    PaintBuffered(paint.Get());
     return true;
 }
 

@@ -191,7 +191,7 @@ bool TbsSkinGauge::OnEraseBackground(HDC dc) {
     // Erased from outside the gauge's own paint: paint the whole gauge there.
     if (dc && !IsPaintingFromMessage()) {
         TCanvas canvas(dc);
-        Paint(canvas);
+        PaintReporting(canvas);
     }
     return true;
 }

@@ -310,7 +310,7 @@ LRESULT TbsSkinCustomListBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         HDC dc = reinterpret_cast<HDC>(wParam);
         if (!dc) return 0;
         TCanvas canvas(dc);
-        Paint(canvas);  // the frame; the rows' area stays as the context had it
+        PaintReporting(canvas);  // the frame; the rows' area stays as the context had it
         return kPaintEmptyList;
     }
     return TbsSkinCustomControl::WndProc(msg, wParam, lParam);

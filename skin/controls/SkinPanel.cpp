@@ -60,6 +60,10 @@ TbsSkinPanel::TbsSkinPanel(TComponent* AOwner) : TbsSkinCustomControl(AOwner) {
 
 void TbsSkinPanel::CreateParams(TCreateParams& params) {
     TbsSkinCustomControl::CreateParams(params);
+    // The panel's paint leaves its windowed children alone: drawn over
+    // first and then repainted, they would flicker at every repaint of the
+    // panel (a group box, the status bar).
+    params.Style |= WS_CLIPCHILDREN;
     // The keyboard walks into the panel's controls and back out, both ways
     // and around the end of the form's tab order.
     params.ExStyle |= WS_EX_CONTROLPARENT;

@@ -480,7 +480,7 @@ bool TbsSkinScrollBar::OnEraseBackground(HDC dc) {
     // Erased from outside the bar's own paint: paint the whole bar there.
     if (dc && !IsPaintingFromMessage()) {
         TCanvas canvas(dc);
-        Paint(canvas);
+        PaintReporting(canvas);
     }
     return true;
 }

@@ -96,6 +96,13 @@ TbsSkinForm::~TbsSkinForm() {
     FOwnerForm->OnShortCut = std::move(FPreviousShortCut);
     if (FOwnerForm->HandleAllocated()) {
         for (UINT_PTR id : {tidFormMouseOut, tidFormCaptionMorph, tidFormCaptionAnimation, tidFormShowLayerBorder}) FOwnerForm->StopTimer(id);
+        // The fade's timer is set on the window itself (its id is fixed);
+        // a fade cut short must not leave the form half seen.
+        KillTimer(FOwnerForm->WindowHandle(), tidFormFadeIn);
+        if (FFormFade.Running()) {
+            FFormFade.Stop();
+            RemoveLayered();
+        }
         if (GetCapture() == FOwnerForm->WindowHandle()) ReleaseCapture();
         InstallWindowRegion(FOwnerForm->WindowHandle(), TRegionHandle(), true);
     }

@@ -97,10 +97,13 @@ bool TbsSkinPopupWindow::OnEraseBackground(HDC dc) {
 }
 
 bool TbsSkinPopupWindow::OnPaint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(WindowHandle(), &ps);
-    PaintTo(dc);
-    EndPaint(WindowHandle(), &ps);
+    std::exception_ptr failure;
+    {
+        TPaintDc paint(WindowHandle());
+        TCanvas canvas(paint.Get());
+        failure = RunPaint([&] { PaintTo(paint.Get()); }, [&] { PaintPlain(canvas); });
+    }
+    ReportPaintFailure(failure);
     return true;
 }
 

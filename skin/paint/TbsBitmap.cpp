@@ -107,7 +107,12 @@ void TbsBitmap::Release() {
 void TbsBitmap::SetSize(int width, int height) {
     width = Magnitude(width);
     height = Magnitude(height);
-    if (width == 0 || height == 0) return;
+    if (width == 0 || height == 0) {
+        // Nothing to hold: the section and its context go now.
+        if (FCanvas) FCanvas->SetHandle(nullptr);
+        Release();
+        return;
+    }
     if (FBits && width == FWidth && height == FHeight) return;
     // Sizes come from skins too: never ask the platform for more than a
     // picture may be, whose bytes also fit 32-bit arithmetic.

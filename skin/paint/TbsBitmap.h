@@ -51,9 +51,9 @@ public:
     bool GetAlphaBlend() const { return FAlphaBlend; }
     void SetAlphaBlend(bool value) { FAlphaBlend = value; }
 
-    // Negative sizes are taken as their absolute values; 0 in either leaves
-    // the bitmap as it is; the same size does nothing. A new section starts
-    // black with alpha 0. Raises Exception with kCantAllocateDib,
+    // Negative sizes are taken as their absolute values; 0 in either frees
+    // the picture (the bitmap is Empty, 0 x 0, without a context); the same
+    // size does nothing. A new section starts black with alpha 0. Raises Exception with kCantAllocateDib,
     // kCantCreateDc or kCantSelectObject.
     void SetSize(int width, int height);
     // SetSize for painting code, which must not raise: on failure reports

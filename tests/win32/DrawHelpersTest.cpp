@@ -292,4 +292,38 @@ TEST(DrawHelpersTest, ParentImageShowsBackgroundAndEarlierSiblingsOffset) {
     DrawParentImage(form.Get(), canvas.DC());  // no parent: nothing
 }
 
+// A failing pixel test leaves its picture where the run keeps its logs, or
+// under the build tree, and never in the current folder (the repository's
+// root, where such pictures got committed).
+TEST(FailurePictures, GoToTheChosenFolderOrBesideTheProgramNeverTheCurrentFolder) {
+    namespace fs = std::filesystem;
+    const char* saved = std::getenv("RDZ_TEST_PICTURES");
+    const std::string before = saved ? saved : "";
+    const std::string name = "FailurePictures.Probe";
+    const fs::path here = fs::current_path() / (name + ".bmp");
+    TbsBitmap picture;
+    FillCanvas(picture, 3, 2);
+
+    const fs::path chosen = fs::temp_directory_path() / "rdz-failure-pictures";
+    fs::remove_all(chosen);
+    _putenv_s("RDZ_TEST_PICTURES", chosen.string().c_str());
+    WriteBmp(picture, name);
+    EXPECT_TRUE(fs::exists(chosen / (name + ".bmp"))) << "the chosen folder is made when missing";
+    EXPECT_FALSE(fs::exists(here));
+
+    _putenv_s("RDZ_TEST_PICTURES", "");  // unset
+    char program[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, program, MAX_PATH);
+    const fs::path beside = fs::path(program).parent_path() / "failure-pictures" / (name + ".bmp");
+    fs::remove(beside);
+    WriteBmp(picture, name);
+    EXPECT_TRUE(fs::exists(beside));
+    EXPECT_FALSE(fs::exists(here));
+
+    _putenv_s("RDZ_TEST_PICTURES", before.c_str());
+    fs::remove_all(chosen);
+    fs::remove(beside);
+    fs::remove(here);
+}
+
 }  // namespace

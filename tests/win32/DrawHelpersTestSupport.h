@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -28,28 +29,15 @@ inline void FillCanvas(TbsBitmap& bmp, int w, int h, std::uint32_t pixel = kWhit
 // Colour channels only: GDI leaves the alpha byte as it pleases.
 inline std::uint32_t Rgb(std::uint32_t pixel) { return pixel & 0x00FFFFFFu; }
 
-// Writes the bitmap as a 32-bit BMP file named after the test.
-inline void WriteBmp(const TbsBitmap& bmp, const std::string& name) {
-    const std::string path = name + ".bmp";
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return;
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof(info);
-    info.biWidth = bmp.Width();
-    info.biHeight = -bmp.Height();
-    info.biPlanes = 1;
-    info.biBitCount = 32;
-    const DWORD dataSize = DWORD(bmp.Width()) * DWORD(bmp.Height()) * 4;
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;  // "BM"
-    file.bfOffBits = sizeof(file) + sizeof(info);
-    file.bfSize = file.bfOffBits + dataSize;
-    std::fwrite(&file, sizeof(file), 1, f);
-    std::fwrite(&info, sizeof(info), 1, f);
-    std::fwrite(bmp.ScanLine(0), 1, dataSize, f);
-    std::fclose(f);
-    std::printf("wrote %s\n", path.c_str());
-}
+// The folder failure pictures go to: RDZ_TEST_PICTURES when set (the test
+// script points it into its log folder), else "failure-pictures" beside the
+// test program, which lives under build/. Never the current folder: the
+// tests run from the repository's root. Made when missing.
+std::filesystem::path FailurePictureFolder();
+
+// Writes the bitmap as a 32-bit BMP file named after the test, in
+// FailurePictureFolder.
+void WriteBmp(const TbsBitmap& bmp, const std::string& name);
 
 // Compares the colour of every pixel with expected(x, y); reports the first
 // few differences with their coordinates and writes the image on failure.

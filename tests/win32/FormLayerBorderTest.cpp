@@ -248,6 +248,34 @@ TEST_F(FormLayerBorder, ShowingAndHidingLeavesNoHandles) {
     EXPECT_EQ(LiveHandleCount(THandleKind::Dc), dcs);
 }
 
+// A side with no height left keeps no picture, and its window stays hidden
+// whatever puts the border below the form again (an activation); hiding
+// the border frees all four strips.
+TEST_F(FormLayerBorder, StripsWithoutHeightOrHiddenKeepNoPictureAndNeverShow) {
+    Show();
+    ASSERT_FALSE(Border().Piece(lsLeft).Empty());
+    // A live resize to a form 20 high: the top and bottom strips take it all.
+    const TRect form = FormRect();
+    Border().SetLayerBounds(TRect{form.Left, form.Top, form.Right, form.Top + 20});
+    ASSERT_TRUE(Border().Shown());
+    ASSERT_LE(Border().LayerRect().Height(), 29 + 24) << "the top and bottom strips take the whole height";
+    const TbsLayerSide sides[] = {lsLeft, lsRight};
+    for (TbsLayerSide side : sides) {
+        EXPECT_TRUE(Border().Piece(side).Empty()) << "side " << side << " kept its old picture";
+        EXPECT_FALSE(IsWindowVisible(Border().Window(side))) << "side " << side;
+    }
+    SendMessageA(Wnd(), WM_ACTIVATE, WA_INACTIVE, 0);
+    SendMessageA(Wnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+    for (TbsLayerSide side : sides)
+        EXPECT_FALSE(IsWindowVisible(Border().Window(side))) << "side " << side << " shown again after an activation";
+    EXPECT_TRUE(IsWindowVisible(Border().Window(lsTop)));
+
+    ShowWindow(Wnd(), SW_HIDE);
+    ASSERT_FALSE(Border().Shown());
+    for (TbsLayerSide side : {lsLeft, lsTop, lsRight, lsBottom})
+        EXPECT_TRUE(Border().Piece(side).Empty()) << "side " << side << " kept its picture after hiding";
+}
+
 TEST_F(FormLayerBorder, AFormWithoutABorderOrASkinHasNone) {
     Form->SetBorderStyle(TFormBorderStyle::bsNone);
     ShowWindow(Wnd(), SW_SHOWNORMAL);

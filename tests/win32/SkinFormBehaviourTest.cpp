@@ -355,4 +355,27 @@ TEST_F(SkinFormBehaviour, TrayKeepsTheApplicationAndItsMenuBringsItBack) {
     Frame->SetTrayIcon(nullptr);
 }
 
+// The frame freed while its fade runs (a skin form taken off a form that
+// keeps its window) takes its fade timer along and leaves the form fully
+// seen.
+TEST_F(SkinFormBehaviour, FrameFreedDuringItsFadeStopsTheFadeTimerAndLeavesTheFormOpaque) {
+    TForm form(nullptr);
+    form.SetBorderStyle(TFormBorderStyle::bsSingle);
+    form.SetBorderIcons(0);  // given back as they were: the window stays
+    form.SetClientWidth(300);
+    form.SetClientHeight(150);
+    form.HandleNeeded();
+    auto* frame = new TbsSkinForm(&form);
+    frame->SetSkinData(Manager);
+    frame->SetAlphaBlendAnimation(true);
+    const HWND wnd = form.GetHandle();
+    ShowWindow(wnd, SW_SHOWNORMAL);
+    ASSERT_TRUE(frame->FadeRunning());
+    delete frame;
+    ASSERT_EQ(form.GetHandle(), wnd) << "the form kept its window";
+    EXPECT_FALSE(KillTimer(wnd, tidFormFadeIn)) << "the fade timer outlived the frame";
+    EXPECT_FALSE(GetWindowLongPtrA(wnd, GWL_EXSTYLE) & WS_EX_LAYERED) << "left at the fade's alpha";
+    EXPECT_TRUE(IsWindowVisible(wnd));
+}
+
 }  // namespace

@@ -215,6 +215,65 @@ TEST_F(TableWindow, MouseClickStartsASpinAndTheRealTimersDecideIt) {
     EXPECT_FALSE(Form->Timer2->IsRunning());
 }
 
+// The pointer rests on the spin button through a whole round: when the
+// round gives the button back, it is hot at once, without a move.
+TEST_F(TableWindow, SpinButtonUnderTheRestingPointerIsHotAgainAfterTheRound) {
+    TbsSkinButton* spin = Form->bsSkinButton1;
+    HWND button = spin->GetHandle();
+    SetForegroundWindow(Form->GetHandle());
+    RECT rc{};
+    GetWindowRect(button, &rc);
+    const POINT middle{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+    SetCursorPos(middle.x, middle.y);
+    ASSERT_EQ(WindowFromPoint(middle), button);
+    PostMessageA(button, WM_MOUSEMOVE, 0, MAKELPARAM(middle.x - rc.left, middle.y - rc.top));
+    ASSERT_TRUE(PumpUntil([&] { return spin->MouseOver(); }, 2000)) << "the pointer's arrival makes it hot";
+
+    ClickWindow(button);
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindowEnabled(button); }, 2000));
+    EXPECT_FALSE(spin->MouseOver()) << "a disabled button is never hot";
+    EXPECT_FALSE(spin->IsMouseInside());
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(button); }, 15000)) << "the round ends";
+    EXPECT_TRUE(PumpUntil([&] { return spin->MouseOver(); }, 1000)) << "hot again under the pointer";
+    EXPECT_TRUE(spin->IsMouseInside());
+    POINT now{};
+    GetCursorPos(&now);
+    EXPECT_TRUE(now.x == middle.x && now.y == middle.y) << "the pointer never moved";
+    SetCursorPos(0, 0);
+}
+
+// A repaint of the group box or of the status bar leaves the windows inside
+// them alone: the balance field and the status panel are not drawn over
+// (and then drawn again, which is what flickers).
+TEST_F(TableWindow, PanelRepaintsNeverDrawOverTheWindowsInsideThem) {
+    RedrawWindow(Form->GetHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    struct TPair {
+        TWinControl* Panel;
+        TWinControl* Inside;
+    } pairs[] = {{Form->bsSkinGroupBox1, Form->bsSkinEdit1}, {Form->bsSkinStatusBar1, Form->bsSkinStatusPanel1}};
+    for (const TPair& pair : pairs) {
+        SCOPED_TRACE(pair.Panel->GetName());
+        HWND inside = pair.Inside->GetHandle();
+        const int w = pair.Inside->GetWidth(), h = pair.Inside->GetHeight();
+        auto onScreen = [&] {
+            TBitmap shot(w, h);
+            TWindowDc dc(inside);
+            BitBlt(shot.Canvas().GetHandle(), 0, 0, w, h, dc.Get(), 0, 0, SRCCOPY);
+            return shot.ToPixels();
+        };
+        const TPixelBuffer before = onScreen();
+        // The panel alone paints: the window inside it is not asked to.
+        RedrawWindow(pair.Panel->GetHandle(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_NOCHILDREN);
+        EXPECT_FALSE(GetUpdateRect(inside, nullptr, FALSE)) << "the window inside was not made to repaint";
+        const TPixelBuffer after = onScreen();
+        int changed = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) changed += (before.At(x, y) & 0xFFFFFF) != (after.At(x, y) & 0xFFFFFF);
+        EXPECT_EQ(changed, 0) << "pixels of the window inside drawn over by its panel";
+    }
+}
+
 TEST_F(TableWindow, EnterOrSpaceOnTheFocusedButtonPlaysOneRoundPerPress) {
     HWND form = Form->GetHandle(), button = Form->bsSkinButton1->GetHandle();
     SetForegroundWindow(form);

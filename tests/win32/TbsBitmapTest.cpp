@@ -41,7 +41,7 @@ void FillCoordinates(TbsBitmap& bmp) {
 
 }  // namespace
 
-TEST(TbsBitmapSize, NegativeSizeIsTakenAsMagnitudeAndZeroChangesNothing) {
+TEST(TbsBitmapSize, NegativeSizeIsTakenAsMagnitudeAndZeroFreesThePicture) {
     TbsBitmap bmp;
     EXPECT_TRUE(bmp.Empty());
     bmp.SetSize(-10, 5);
@@ -50,14 +50,30 @@ TEST(TbsBitmapSize, NegativeSizeIsTakenAsMagnitudeAndZeroChangesNothing) {
     EXPECT_NE(bmp.DC(), nullptr);
     EXPECT_EQ(*bmp.PixelPtr(9, 4), 0u) << "a new section starts black with alpha 0";
     bmp.SetPixel(3, 2, 0x11223344u);
-    bmp.SetSize(0, 5);
-    EXPECT_EQ(bmp.Width(), 10);
-    EXPECT_EQ(*bmp.PixelPtr(3, 2), 0x11223344u);
     bmp.SetSize(10, 5);
     EXPECT_EQ(*bmp.PixelPtr(3, 2), 0x11223344u) << "the same size keeps the pixels";
     bmp.SetPixel(10, 0, 1);  // outside: ignored
     bmp.SetPixel(-1, 0, 1);
     EXPECT_EQ(TbsBitmap::FromDC(bmp.DC()), &bmp);
+
+    // 0 in either direction: the section and its context go.
+    const long bitmaps = LiveHandleCount(THandleKind::Bitmap), dcs = LiveHandleCount(THandleKind::Dc);
+    const HDC dc = bmp.DC();
+    bmp.Canvas();  // a canvas bound to the context lets go of it too
+    bmp.SetSize(0, 5);
+    EXPECT_TRUE(bmp.Empty());
+    EXPECT_EQ(bmp.Width(), 0);
+    EXPECT_EQ(bmp.Height(), 0);
+    EXPECT_EQ(bmp.DC(), nullptr);
+    EXPECT_EQ(bmp.Canvas().GetHandle(), nullptr);
+    EXPECT_EQ(TbsBitmap::FromDC(dc), nullptr);
+    EXPECT_EQ(LiveHandleCount(THandleKind::Bitmap), bitmaps - 1);
+    EXPECT_EQ(LiveHandleCount(THandleKind::Dc), dcs - 1);
+    bmp.SetSize(4, 0);  // nothing to free, nothing made
+    EXPECT_TRUE(bmp.Empty());
+    EXPECT_EQ(LiveHandleCount(THandleKind::Bitmap), bitmaps - 1);
+    bmp.SetSize(2, 2);
+    EXPECT_EQ(*bmp.PixelPtr(1, 1), 0u) << "sized again: a new black section";
 }
 
 TEST(TbsBitmapSize, ImpossibleSizeRaisesDibErrorAndKeepsOldImage) {
