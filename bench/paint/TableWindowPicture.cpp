@@ -122,9 +122,7 @@ TTableWindowPicture::TTableWindowPicture(const std::string& skinIni) : F(std::ma
     CalcSkinGeometry(bsrmNinePart, p);
     for (std::size_t i = 0; i < F->Image.Pixels.size(); ++i) F->Image.Pixels[i] = std::uint32_t(i * 2654435761u);
 
-    // The table's picture covers its place: the form paints no background
-    // under an opaque picture (TGraphicControl::GetOpaqueRect).
-    std::vector<TRect> children{RichEditPlace, Rect(0, 0, ImageWidth, ImageHeight)};
+    std::vector<TRect> children{RichEditPlace};
     for (const TPlace& place : Places) {
         const int index = F->Definition.FindSkinControlRecord(place.Record);
         if (index < 0) continue;
