@@ -79,12 +79,21 @@ const char* RichEditClass() {
     return className;
 }
 
+// As a dialog: labels and read-only fields on the window's face colour.
+LRESULT CALLBACK FrameWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_CTLCOLORSTATIC) {
+        SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    return DefWindowProcA(wnd, msg, wParam, lParam);
+}
+
 void RegisterFrameClass() {
     static bool registered = false;
     if (registered) return;
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = DefWindowProcA;
+    wc.lpfnWndProc = FrameWndProc;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -106,7 +115,9 @@ TSystemTableWindow::TSystemTableWindow() {
 
     FFonts.emplace_back(FontOf(layout));
     const HFONT font = FFonts.back().Get();
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    // No WS_CLIPCHILDREN: a group box paints only its frame and caption,
+    // the window's face shows through it.
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     RECT rc{0, 0, IntOf(layout, "ClientWidth", 775), IntOf(layout, "ClientHeight", 306)};
     AdjustWindowRectEx(&rc, style, FALSE, 0);
     const int w = rc.right - rc.left, h = rc.bottom - rc.top;
@@ -114,14 +125,16 @@ TSystemTableWindow::TSystemTableWindow() {
     FWindow.Reset(CreateWindowExA(0, kFrameClass, TextOf(layout, "Caption").c_str(), style, x, y, w, h, nullptr,
                                   nullptr, GetModuleHandleA(nullptr), nullptr));
     if (!FWindow) throw Exception("The system-controls window could not be made");
-    MakeChildren(layout, FWindow.Get(), font);
+    MakeChildren(layout, 0, 0, font);
 }
 
-void TSystemTableWindow::MakeChildren(const TLayoutNode& container, HWND parent, HFONT font) {
+void TSystemTableWindow::MakeChildren(const TLayoutNode& container, int left, int top, HFONT font) {
     for (const TLayoutNode& node : container.Children) {
         const std::string& kind = node.ClassName;
         const char* cls = nullptr;
-        DWORD style = WS_CHILD | WS_VISIBLE, exStyle = 0;
+        // Every control is the window's own, as in a dialog; one inside a
+        // group box or status bar lies above it.
+        DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, exStyle = 0;
         std::string caption = TextOf(node, "Caption");
         HBITMAP picture = nullptr;
         if (kind == "TImage") {
@@ -133,7 +146,7 @@ void TSystemTableWindow::MakeChildren(const TLayoutNode& container, HWND parent,
             cls = "STATIC";
         } else if (kind == "TbsSkinGroupBox") {
             cls = "BUTTON";
-            style |= BS_GROUPBOX | WS_CLIPCHILDREN;
+            style |= BS_GROUPBOX;
         } else if (kind == "TbsSkinEdit") {
             cls = "EDIT";
             style |= ES_AUTOHSCROLL | WS_TABSTOP | (IsTrue(node, "ReadOnly") ? ES_READONLY : 0);
@@ -147,7 +160,6 @@ void TSystemTableWindow::MakeChildren(const TLayoutNode& container, HWND parent,
             style |= BS_PUSHBUTTON | WS_TABSTOP;
         } else if (kind == "TbsSkinStatusBar") {
             cls = "STATIC";
-            style |= WS_CLIPCHILDREN;
         } else if (kind == "TbsSkinStatusPanel") {
             cls = "STATIC";
             style |= SS_SUNKEN | SS_CENTERIMAGE;
@@ -160,9 +172,11 @@ void TSystemTableWindow::MakeChildren(const TLayoutNode& container, HWND parent,
         }
         if (!cls) continue;  // no window of its own
         const int height = kind == "TbsSkinComboBox" ? 200 : IntOf(node, "Height");  // with the list dropped
-        HWND child = CreateWindowExA(exStyle, cls, caption.c_str(), style, IntOf(node, "Left"), IntOf(node, "Top"),
-                                     IntOf(node, "Width"), height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+        const int x = left + IntOf(node, "Left"), y = top + IntOf(node, "Top");
+        HWND child = CreateWindowExA(exStyle, cls, caption.c_str(), style, x, y, IntOf(node, "Width"), height,
+                                     FWindow.Get(), nullptr, GetModuleHandleA(nullptr), nullptr);
         if (!child) continue;
+        SetWindowPos(child, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         HFONT own = FontOf(node);
         if (own) FFonts.emplace_back(own);
         SendMessageA(child, WM_SETFONT, WPARAM(own ? own : font), FALSE);
@@ -179,7 +193,7 @@ void TSystemTableWindow::MakeChildren(const TLayoutNode& container, HWND parent,
         } else if (kind == "TbsSkinButton" && !FSpinButton) {
             FSpinButton = child;
         }
-        MakeChildren(node, child, font);
+        MakeChildren(node, x, y, font);
     }
 }
 

@@ -9,7 +9,7 @@
 //                          centred on the screen, in the layout's font;
 //   TImage                 STATIC showing the decoded JPEG (SS_BITMAP);
 //   TLabel                 STATIC with the caption;
-//   group box              BUTTON (BS_GROUPBOX), its components inside it;
+//   group box              BUTTON (BS_GROUPBOX), its components over it;
 //   edit                   EDIT with the text (read-only as stored);
 //   combo box              COMBOBOX (drop-down list) with the items and
 //                          the selected one;
@@ -41,7 +41,9 @@ public:
     HWND SpinButton() const { return FSpinButton; }  // the push button's window; not owned
 
 private:
-    void MakeChildren(const TLayoutNode& container, HWND parent, HFONT font);
+    // The windows of container's components, placed at (left, top) plus
+    // their own place in the window's client area.
+    void MakeChildren(const TLayoutNode& container, int left, int top, HFONT font);
 
     // The fonts and the picture outlive the windows that show them: the
     // window, declared last, goes first.
