@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "bench/common/BenchmarkStart.h"
+#include "bench/common/MachineInfo.h"
 #include "platform/portable/Exception.h"
 #include "platform/portable/IniFile.h"
 #include "skin/data/portable/SkinDataCore.h"
@@ -210,6 +211,7 @@ double Report(const char* title, const std::vector<std::uint8_t>& compressed) {
 // package, and the given skin file too when one is named.
 int main(int argc, char** argv) {
     if (const int status = BenchmarkStart("bench_skinload", argc, argv); status >= 0) return status;
+    PrintMachine("bench_skinload");
     double ratio = 0;
     try {
         ratio = Report("built-in skin", CompressSkinPackage(ReadSkinFolder(RDZ_SOURCE_DIR "/skins/Zevrak/Zevrak.ini")));

@@ -103,3 +103,27 @@ TEST(BlendBytes, EveryProcessorPathGivesThePortableLoopsBytes) {
                 }
             }
 }
+
+// A benchmark forces each path in turn: the morph must then run that path
+// (the name says so, the bytes stay the portable loop's), a path the
+// processor lacks must change nothing, and "" must give the best one back.
+TEST(BlendBytes, AForcedPathIsTheOneBlendBytesRunsUntilReleased) {
+    const std::vector<std::string> paths = BlendBytesPaths();
+    std::mt19937 random(5);
+    std::vector<std::uint8_t> a(333), b(333);
+    for (auto& v : a) v = std::uint8_t(random());
+    for (auto& v : b) v = std::uint8_t(random());
+    std::vector<std::uint8_t> want = a;
+    ASSERT_TRUE(BlendBytesVia("scalar", want.data(), b.data(), want.size(), 13107));
+    for (const std::string& path : paths) {
+        ASSERT_TRUE(ForceBlendBytesPath(path));
+        EXPECT_EQ(BlendBytesPath(), path);
+        std::vector<std::uint8_t> got = a;
+        BlendBytes(got.data(), b.data(), got.size(), 13107);
+        EXPECT_EQ(got, want) << path;
+    }
+    EXPECT_FALSE(ForceBlendBytesPath("no such path"));
+    EXPECT_EQ(BlendBytesPath(), paths.back());  // still the last one forced
+    ASSERT_TRUE(ForceBlendBytesPath(""));
+    EXPECT_EQ(BlendBytesPath(), paths.front());
+}

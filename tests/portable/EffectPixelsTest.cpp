@@ -203,6 +203,10 @@ const TCoverCase kCoverCases[] = {
     {"reduced, wholly left of the picture", Rect(-9, 0, -1, 3), Rect(0, 0, 3, 2), NullRect(), {}, {}},
     {"wider and shorter, left and bottom outside", Rect(-2, -1, 4, 7), Rect(0, 0, 11, 3), Rect(4, 1, 11, 3),
      {0, 0, 1, 2, 2, 3, 3}, {2, 4}},
+    // Scaled rows under columns taken one to one (a frame's side edges).
+    {"taller only, top outside", Rect(1, -1, 4, 3), Rect(2, 1, 5, 10), Rect(2, 3, 5, 10), {1, 2, 3},
+     {0, 0, 0, 1, 1, 2, 2}},
+    {"shorter only, bottom outside", Rect(2, 1, 5, 9), Rect(1, 1, 4, 4), Rect(1, 1, 4, 3), {2, 3, 4}, {1, 4}},
 };
 
 }  // namespace

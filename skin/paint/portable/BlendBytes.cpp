@@ -1,5 +1,6 @@
 #include "skin/paint/portable/BlendBytes.h"
 
+#include <atomic>
 #include <cmath>
 #include <cstring>
 
@@ -182,9 +183,18 @@ std::vector<TBlendPath> AvailablePaths() {
     return paths;
 }
 
+// Every path this processor runs, looked up once.
+const std::vector<TBlendPath>& Paths() {
+    static const std::vector<TBlendPath> paths = AvailablePaths();
+    return paths;
+}
+
+// The path BlendBytes takes: the best one unless a benchmark forced another.
+std::atomic<const TBlendPath*> gForced{nullptr};
+
 const TBlendPath& Path() {
-    static const TBlendPath path = AvailablePaths().front();  // chosen once, on first use
-    return path;
+    const TBlendPath* forced = gForced.load(std::memory_order_relaxed);
+    return forced ? *forced : Paths().front();
 }
 
 // The part every path shares: nothing for weight 0, a copy for 65536, and
@@ -214,12 +224,25 @@ const char* BlendBytesPath() { return Path().Name; }
 
 std::vector<std::string> BlendBytesPaths() {
     std::vector<std::string> names;
-    for (const TBlendPath& path : AvailablePaths()) names.emplace_back(path.Name);
+    for (const TBlendPath& path : Paths()) names.emplace_back(path.Name);
     return names;
 }
 
+bool ForceBlendBytesPath(const std::string& name) {
+    if (name.empty()) {
+        gForced.store(nullptr);
+        return true;
+    }
+    for (const TBlendPath& path : Paths())
+        if (name == path.Name) {
+            gForced.store(&path);
+            return true;
+        }
+    return false;
+}
+
 bool BlendBytesVia(const std::string& name, std::uint8_t* a, const std::uint8_t* b, std::size_t n, std::uint32_t Wb) {
-    for (const TBlendPath& path : AvailablePaths())
+    for (const TBlendPath& path : Paths())
         if (name == path.Name) {
             BlendWith(path, a, b, n, Wb);
             return true;

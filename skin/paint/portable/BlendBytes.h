@@ -31,6 +31,12 @@ void BlendBytes(std::uint8_t* a, const std::uint8_t* b, std::size_t n, std::uint
 // Which path BlendBytes uses: "avx512bw", "avx2", "sse2" or "scalar".
 const char* BlendBytesPath();
 
+// Makes BlendBytes, and so every morph, take the named path from now on,
+// for a benchmark that measures each path the processor can run; "" goes
+// back to the best one. False, changing nothing, for a path this processor
+// cannot run.
+bool ForceBlendBytesPath(const std::string& path);
+
 // Every path this processor can run, best first, "scalar" last; and
 // BlendBytes through the named one (false when it is not among them). For
 // tests that hold the vector paths to the portable loop.

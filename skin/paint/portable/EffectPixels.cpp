@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #if defined(__i386__) || defined(__x86_64__)
@@ -125,12 +126,21 @@ struct TColumnRun {
     int Length;  // pixels
 };
 
+// Runs in a buffer left unset until written: filling it first would cost a
+// pass as long as the row.
+struct TColumnRuns {
+    std::unique_ptr<TColumnRun[]> Runs;
+    std::size_t Count = 0;
+    const TColumnRun* begin() const { return Runs.get(); }
+    const TColumnRun* end() const { return Runs.get() + Count; }
+};
+
 // The source columns of the drawn span xs, as runs.
-std::vector<TColumnRun> ColumnRuns(TDrawnSpan xs, int dstLeft, int srcLeft, std::int64_t sw, std::int64_t dw) {
-    // At most one run a pixel: written through a pointer, then cut to size,
-    // which keeps the loop free of growth checks.
-    std::vector<TColumnRun> runs(std::size_t(xs.Last - xs.First));
-    TColumnRun* out = runs.data();
+TColumnRuns ColumnRuns(TDrawnSpan xs, int dstLeft, int srcLeft, std::int64_t sw, std::int64_t dw) {
+    // At most one run a pixel: written through a pointer, which keeps the
+    // loop free of growth checks.
+    TColumnRuns runs{std::unique_ptr<TColumnRun[]>(new TColumnRun[std::size_t(xs.Last - xs.First)])};
+    TColumnRun* out = runs.Runs.get();
     TScaledWalk walk(xs.First - std::int64_t(dstLeft), sw, dw, true);
     TColumnRun run{int(srcLeft + walk.Value()), 1};
     for (int x = xs.First + 1; x < xs.Last; ++x) {
@@ -144,7 +154,7 @@ std::vector<TColumnRun> ColumnRuns(TDrawnSpan xs, int dstLeft, int srcLeft, std:
         }
     }
     *out++ = run;
-    runs.resize(std::size_t(out - runs.data()));
+    runs.Count = std::size_t(out - runs.Runs.get());
     return runs;
 }
 
@@ -152,7 +162,7 @@ std::vector<TColumnRun> ColumnRuns(TDrawnSpan xs, int dstLeft, int srcLeft, std:
 // up to eight pixels (an enlarged picture's, mostly) are written as eight
 // pixels at once, the surplus overwritten by the next run; so the last runs,
 // with less than eight pixels of room left, go one pixel at a time.
-void GatherRow(std::uint32_t* dst, int count, const std::uint32_t* src, const std::vector<TColumnRun>& runs) {
+void GatherRow(std::uint32_t* dst, int count, const std::uint32_t* src, const TColumnRuns& runs) {
     constexpr int kBlock = 8;
     std::uint32_t* const end = dst + count;
     for (const TColumnRun& run : runs) {
@@ -188,13 +198,22 @@ void CombinePixels(const TPixelView& target, const TRect& dstRect, const TPixelV
             CombineRow(target.Row(y) + xs.First, source.Row(sy + (y - ys.First)) + sx, count, mode);
         return;
     }
+    if (sw == dw) {
+        // Scaled down the rows only (a frame's or panel's side edges): each
+        // row is its source row as it stands.
+        const int sx = int(xs.First + std::int64_t(srcRect.Left) - dstRect.Left);
+        TScaledWalk rows(ys.First - std::int64_t(dstRect.Top), sh, dh, false);
+        for (int y = ys.First; y < ys.Last; ++y, rows.Next())
+            CombineRow(target.Row(y) + xs.First, source.Row(int(srcRect.Top + rows.Value())) + sx, count, mode);
+        return;
+    }
 
     // Scaled: each destination row gathers its pixels from the mapped source
     // columns. Enlarged pictures map many neighbouring destination pixels to
     // one source column, so the columns are kept as runs and each run is one
     // fill; a destination row whose source row is the one before it is a copy
     // of the row already drawn.
-    const std::vector<TColumnRun> runs = ColumnRuns(xs, dstRect.Left, srcRect.Left, sw, dw);
+    const TColumnRuns runs = ColumnRuns(xs, dstRect.Left, srcRect.Left, sw, dw);
     std::vector<std::uint32_t> gathered;
     if (mode != TCombineMode::cmCopy) gathered.resize(std::size_t(count));
     const std::uint32_t* lastRow = nullptr;  // the pixels of lastSourceRow
