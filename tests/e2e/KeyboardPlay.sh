@@ -150,17 +150,12 @@ same "$work/plain.png" "$work/closed.png" "90x60+2+0" || fail "Escape did not cl
 # The items' letters. Minimised, the layered border's four strip windows
 # go (nothing else takes the X window away without a window manager), and
 # Alt+Space over the window opens the menu at the pointer.
-shown() { { xdotool search --onlyvisible --name '' 2>/dev/null || true; } | wc -l; }  # none shown is a count too
-wait_shown() {  # count, what
-  local n=""
-  for _ in $(seq 1 50); do n=$(shown); [ "$n" = "$1" ] && return 0; sleep 0.1; done
-  fail "$2: $n windows shown, not $1"
-}
 before_min=$(shown)
 xdotool key alt+space
 sleep 0.5
 xdotool key n
 wait_shown $((before_min - 4)) "Alt+Space then N (Minimize)"
+focus_minimised
 xdotool key alt+space
 sleep 0.5
 xdotool key alt+r

@@ -157,20 +157,11 @@ done
 # nothing takes the X window away, but the layered border's four strip
 # windows go; Alt+Space over the window opens the system menu at the
 # pointer, whose first item is then Restore, and the strips come back.
-shown() { { xdotool search --onlyvisible --name '' 2>/dev/null || true; } | wc -l; }  # none shown is a count too
-wait_shown() {  # count, what
-  local n=""
-  for _ in $(seq 1 50); do n=$(shown); [ "$n" = "$1" ] && return 0; sleep 0.1; done
-  fail "$2: $n windows shown, not $1"
-}
 before_min=$(shown)
 xdotool mousemove $((X + minimise_x)) $((Y + close_y)) click 1
 wait_shown $((before_min - 4)) "the minimise button"
 xdotool mousemove $((X + 300)) $((Y + 12))
-# What a task bar button would do: give the minimised window the keys
-# (wine 10 no longer hands them to a minimised window under the pointer).
-xdotool windowfocus "$wid"
-sleep 0.3
+focus_minimised
 xdotool key alt+space
 sleep 0.5
 xdotool key Return

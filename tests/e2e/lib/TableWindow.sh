@@ -150,3 +150,20 @@ wait_same() {  # reference, file, client rectangle, what: shots into file until 
   done
   fail "$4"
 }
+
+# Windows shown on the display. Minimised, the table window keeps its X
+# window (nothing takes it away without a window manager), but the layered
+# border's four strip windows go.
+shown() { { xdotool search --onlyvisible --name '' 2>/dev/null || true; } | wc -l; }  # none shown is a count too
+wait_shown() {  # count, what
+  local n=""
+  for _ in $(seq 1 50); do n=$(shown); [ "$n" = "$1" ] && return 0; sleep 0.1; done
+  fail "$2: $n windows shown, not $1"
+}
+
+# What a task bar button would do for the minimised window: give it the
+# keys (wine 10 hands none to a minimised window under the pointer).
+focus_minimised() {
+  xdotool windowfocus "$wid"
+  sleep 0.3
+}
