@@ -254,7 +254,10 @@ void TbsSkinRichEdit::PaintTransparent() {
             RECT all{0, 0, W, H};
             FillRect(target.Canvas().GetHandle(), &all, brush.Get());
             SendMessageA(wnd, EM_SETBKGNDCOLOR, 0, LPARAM(colour));
-            SendMessageA(wnd, WM_PRINTCLIENT, WPARAM(target.Canvas().GetHandle()), PRF_CLIENT | PRF_ERASEBKGND);
+            // The documented way first; a control that renders nothing
+            // that way (wine's, into a memory context) prints itself.
+            if (!RenderTextInto(target.Canvas().GetHandle()))
+                SendMessageA(wnd, WM_PRINTCLIENT, WPARAM(target.Canvas().GetHandle()), PRF_CLIENT | PRF_ERASEBKGND);
         };
         printOver(overWhite, RGB(255, 255, 255));
         printOver(overBlack, RGB(0, 0, 0));
@@ -271,6 +274,30 @@ void TbsSkinRichEdit::PaintTransparent() {
         ValidateRect(wnd, nullptr);
     }
     EndPaint(wnd, &ps);
+}
+
+bool TbsSkinRichEdit::RenderTextInto(HDC dc) {
+    HWND wnd = GetHandle();
+    if (GetWindowTextLengthA(wnd) == 0) return true;  // nothing to draw
+    // The request renders from the first character: a box scrolled down
+    // prints what it shows instead.
+    if (SendMessageA(wnd, EM_GETFIRSTVISIBLELINE, 0, 0) != 0) return false;
+    RECT area{};
+    SendMessageA(wnd, EM_GETRECT, 0, LPARAM(&area));
+    // The request measures in twips, 1440 to the inch.
+    const int dpiX = GetDeviceCaps(dc, LOGPIXELSX), dpiY = GetDeviceCaps(dc, LOGPIXELSY);
+    if (dpiX <= 0 || dpiY <= 0) return false;
+    FORMATRANGE range{};
+    range.hdc = dc;
+    range.hdcTarget = dc;
+    range.rc = {MulDiv(area.left, 1440, dpiX), MulDiv(area.top, 1440, dpiY), MulDiv(area.right, 1440, dpiX),
+                MulDiv(area.bottom, 1440, dpiY)};
+    range.rcPage = {0, 0, MulDiv(GetWidth(), 1440, dpiX), MulDiv(GetHeight(), 1440, dpiY)};
+    range.chrg.cpMin = 0;
+    range.chrg.cpMax = -1;
+    const LRESULT next = SendMessageA(wnd, EM_FORMATRANGE, TRUE, LPARAM(&range));
+    SendMessageA(wnd, EM_FORMATRANGE, FALSE, 0);  // lets the control free what it cached
+    return next > 0;
 }
 
 bool TbsSkinRichEdit::OnEraseBackground(HDC dc) {

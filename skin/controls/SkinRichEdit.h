@@ -100,6 +100,10 @@ private:
     void PaintBackground(HDC dc);
     // WM_PAINT of a transparent control: background, then the text.
     void PaintTransparent();
+    // Draws the text into dc through the control's own rendering request
+    // (EM_FORMATRANGE), in its formatting rectangle; false when the control
+    // rendered none of its text that way.
+    bool RenderTextInto(HDC dc);
 
     std::unique_ptr<TBitmap> FWallpaper;
     bool FWallpaperStretch = false;

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "platform/Handles.h"
 #include "platform/portable/AppMessages.h"
 #include "skin/controls/SkinScrollBar.h"
 #include "tests/win32/SkinControlFixture.h"
@@ -138,6 +139,53 @@ TEST_F(SkinRichEdit, TransparentShowsTheParentAroundItsText) {
     for (int y = 10; y < 99; ++y) edge += (pixels.At(10, y) & 0xFFFFFF) == red && (pixels.At(90, y) & 0xFFFFFF) == red;
     EXPECT_EQ(edge, 89) << "what the control leaves unprinted at its edges shows the form too";
     EXPECT_GT(ink, 100) << "the digit is drawn over it; parent pixels: " << parent;
+}
+
+// A control that answers the rendering request, as the system's rich edit
+// does: it draws a green block where the text would go.
+WNDPROC gRenderingPrevious = nullptr;
+int gRenderingRequests = 0;
+
+LRESULT CALLBACK RenderingRichEdit(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == EM_FORMATRANGE && lParam) {
+        ++gRenderingRequests;
+        auto* range = reinterpret_cast<FORMATRANGE*>(lParam);
+        TBrushHandle green(CreateSolidBrush(RGB(0, 200, 0)));
+        RECT block{20, 20, 40, 40};
+        FillRect(range->hdc, &block, green.Get());
+        return 1;
+    }
+    return CallWindowProcA(gRenderingPrevious, wnd, msg, wParam, lParam);
+}
+
+TEST_F(SkinRichEdit, TransparentTextComesFromTheControlsRenderingRequest) {
+    Form->SetColor(TColor(RGB(200, 30, 30)));
+    TbsSkinRichEdit* edit = MakeEdit();
+    edit->SetReadOnly(true);
+    edit->SetTransparent(true);
+    edit->SetText("8");
+    Form->Show();
+    HWND form = Form->GetHandle(), wnd = edit->GetHandle();
+    gRenderingRequests = 0;
+    gRenderingPrevious = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RenderingRichEdit)));
+    auto screen = [&] {
+        RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        TBitmap shot(120, 120);
+        TWindowDc dc(form);
+        BitBlt(shot.Canvas().GetHandle(), 0, 0, 120, 120, dc.Get(), 0, 0, SRCCOPY);
+        return shot.ToPixels();
+    };
+    TPixelBuffer pixels;
+    // The block at 20..40 in the box, which stands at 10, 10 on the form.
+    PumpUntil([&] {
+        pixels = screen();
+        return (pixels.At(40, 40) & 0xFFFFFF) == MakePixel(0, 200, 0);
+    }, 3000);
+    SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gRenderingPrevious));
+    EXPECT_GT(gRenderingRequests, 0) << "the box never asked the control to render its text";
+    EXPECT_EQ(pixels.At(40, 40) & 0xFFFFFF, MakePixel(0, 200, 0)) << std::hex << pixels.At(40, 40);
+    EXPECT_EQ(pixels.At(12, 12) & 0xFFFFFF, MakePixel(200, 30, 30)) << "the form shows around the text";
 }
 
 TEST(SkinRichEditMatte, TextOverWhiteAndBlackGoesOverTheBackground) {
