@@ -17,14 +17,6 @@ std::string FromBstr(BSTR text) {
     return result;
 }
 
-VARIANT Self() {
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = VT_I4;
-    v.lVal = CHILDID_SELF;
-    return v;
-}
-
 // The role in the words of the system's English texts, written here for
 // the roles of this program so that lines do not depend on the platform's
 // translation (Wine's words differ for the two kinds of text); others as
@@ -64,6 +56,15 @@ struct TComRef {
 
 }  // namespace
 
+VARIANT AccessibleSelf() {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_I4;
+    v.lVal = CHILDID_SELF;
+    return v;
+}
+
+
 std::string AccessibleStateNames(long state) {
     static const std::pair<long, const char*> kNames[] = {
         {STATE_SYSTEM_UNAVAILABLE, "unavailable"}, {STATE_SYSTEM_FOCUSABLE, "focusable"},
@@ -84,7 +85,7 @@ std::string AccessibleStateNames(long state) {
 }
 
 std::string DescribeAccessible(IAccessible& object, POINT origin) {
-    const VARIANT self = Self();
+    const VARIANT self = AccessibleSelf();
     VARIANT role, state;
     VariantInit(&role);
     VariantInit(&state);

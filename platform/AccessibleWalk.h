@@ -17,6 +17,9 @@
 #include <string>
 #include <vector>
 
+// The child id that names the object itself (CHILDID_SELF) as a VARIANT.
+VARIANT AccessibleSelf();
+
 // The state bits by name, in a fixed order, comma-separated ("" for none).
 std::string AccessibleStateNames(long state);
 

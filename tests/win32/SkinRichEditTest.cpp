@@ -16,6 +16,15 @@
 
 namespace {
 
+// The form's top-left 120 x 120 pixels on the screen after a full repaint.
+TPixelBuffer RepaintedCorner(HWND form) {
+    RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    TBitmap shot(120, 120);
+    TWindowDc dc(form);
+    BitBlt(shot.Canvas().GetHandle(), 0, 0, 120, 120, dc.Get(), 0, 0, SRCCOPY);
+    return shot.ToPixels();
+}
+
 class SkinRichEdit : public TSkinControlFixture {
 protected:
     TbsSkinRichEdit* MakeEdit(int width = 81, int height = 89) {
@@ -113,17 +122,10 @@ TEST_F(SkinRichEdit, TransparentShowsTheParentAroundItsText) {
     Form->Show();
     HWND form = Form->GetHandle();
     SetForegroundWindow(form);
-    auto screen = [&] {
-        RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        TBitmap shot(120, 120);
-        TWindowDc dc(form);
-        BitBlt(shot.Canvas().GetHandle(), 0, 0, 120, 120, dc.Get(), 0, 0, SRCCOPY);
-        return shot.ToPixels();
-    };
     const std::uint32_t red = MakePixel(200, 30, 30);
     TPixelBuffer pixels;
     ASSERT_TRUE(PumpUntil([&] {
-        pixels = screen();
+        pixels = RepaintedCorner(form);
         return (pixels.At(12, 12) & 0xFFFFFF) == red;
     }, 3000)) << "the corner shows the form's colour, not the window colour: " << std::hex << pixels.At(12, 12)
                << " (the form beside it: " << pixels.At(5, 5) << ")";
@@ -169,17 +171,10 @@ TEST_F(SkinRichEdit, TransparentTextComesFromTheControlsRenderingRequest) {
     gRenderingRequests = 0;
     gRenderingPrevious = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RenderingRichEdit)));
-    auto screen = [&] {
-        RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        TBitmap shot(120, 120);
-        TWindowDc dc(form);
-        BitBlt(shot.Canvas().GetHandle(), 0, 0, 120, 120, dc.Get(), 0, 0, SRCCOPY);
-        return shot.ToPixels();
-    };
     TPixelBuffer pixels;
     // The block at 20..40 in the box, which stands at 10, 10 on the form.
     PumpUntil([&] {
-        pixels = screen();
+        pixels = RepaintedCorner(form);
         return (pixels.At(40, 40) & 0xFFFFFF) == MakePixel(0, 200, 0);
     }, 3000);
     SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gRenderingPrevious));

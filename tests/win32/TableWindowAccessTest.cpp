@@ -44,19 +44,11 @@ private:
     IAccessible* FObject = nullptr;
 };
 
-VARIANT Self() {
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = VT_I4;
-    v.lVal = CHILDID_SELF;
-    return v;
-}
-
 long StateOf(HWND wnd) {
     TClientObject object(wnd);
     VARIANT state;
     VariantInit(&state);
-    if (!object || FAILED(object->get_accState(Self(), &state)) || state.vt != VT_I4) return -1;
+    if (!object || FAILED(object->get_accState(AccessibleSelf(), &state)) || state.vt != VT_I4) return -1;
     return state.lVal;
 }
 
@@ -159,12 +151,12 @@ TEST_F(TableWindowAccess, DefaultActionsPressTheButtonOnceAndOpenAndCloseTheSele
     {
         TClientObject object(button);
         ASSERT_TRUE(object);
-        EXPECT_EQ(object->accDoDefaultAction(Self()), S_OK);
+        EXPECT_EQ(object->accDoDefaultAction(AccessibleSelf()), S_OK);
         EXPECT_EQ(Form->bsSkinEdit1->GetText(), "200") << "the press is posted, not run inside the request";
         ASSERT_TRUE(PumpUntil([&] { return Form->bsSkinStatusPanel1->GetCaption() == "Cekiliyor"; }, 2000));
         EXPECT_EQ(Form->bsSkinEdit1->GetText(), "195");
         EXPECT_NE(StateOf(button) & STATE_SYSTEM_UNAVAILABLE, 0);
-        EXPECT_NE(object->accDoDefaultAction(Self()), S_OK) << "a disabled button is not pressed";
+        EXPECT_NE(object->accDoDefaultAction(AccessibleSelf()), S_OK) << "a disabled button is not pressed";
         PumpFor(50);
         EXPECT_EQ(Form->bsSkinEdit1->GetText(), "195") << "one stake for one press";
         Form->Timer1Timer(Form->Timer1);
@@ -175,13 +167,13 @@ TEST_F(TableWindowAccess, DefaultActionsPressTheButtonOnceAndOpenAndCloseTheSele
     TClientObject object(combo);
     ASSERT_TRUE(object);
     BSTR action = nullptr;
-    ASSERT_EQ(object->get_accDefaultAction(Self(), &action), S_OK);
+    ASSERT_EQ(object->get_accDefaultAction(AccessibleSelf(), &action), S_OK);
     EXPECT_STREQ(action, L"Open");
     SysFreeString(action);
-    EXPECT_EQ(object->accDoDefaultAction(Self()), S_OK);
+    EXPECT_EQ(object->accDoDefaultAction(AccessibleSelf()), S_OK);
     EXPECT_TRUE(Form->bsSkinComboBox2->GetDroppedDown());
     EXPECT_EQ(StateOf(combo) & (STATE_SYSTEM_EXPANDED | STATE_SYSTEM_COLLAPSED), STATE_SYSTEM_EXPANDED);
-    ASSERT_EQ(object->get_accDefaultAction(Self(), &action), S_OK);
+    ASSERT_EQ(object->get_accDefaultAction(AccessibleSelf(), &action), S_OK);
     EXPECT_STREQ(action, L"Close");
     SysFreeString(action);
     {
@@ -190,12 +182,12 @@ TEST_F(TableWindowAccess, DefaultActionsPressTheButtonOnceAndOpenAndCloseTheSele
         TClientObject list(popup);
         ASSERT_TRUE(list);
         VARIANT role;
-        ASSERT_EQ(list->get_accRole(Self(), &role), S_OK);
+        ASSERT_EQ(list->get_accRole(AccessibleSelf(), &role), S_OK);
         EXPECT_EQ(role.lVal, ROLE_SYSTEM_LIST);
         LONG count = 0;
         ASSERT_EQ(list->get_accChildCount(&count), S_OK);
         EXPECT_EQ(count, 4);
-        VARIANT item = Self();
+        VARIANT item = AccessibleSelf();
         item.lVal = 2;
         BSTR name = nullptr;
         ASSERT_EQ(list->get_accName(item, &name), S_OK);
@@ -217,7 +209,7 @@ TEST_F(TableWindowAccess, DefaultActionsPressTheButtonOnceAndOpenAndCloseTheSele
         item.lVal = 5;
         EXPECT_EQ(list->get_accName(item, &name), E_INVALIDARG) << "four items only";
     }
-    EXPECT_EQ(object->accDoDefaultAction(Self()), S_OK);
+    EXPECT_EQ(object->accDoDefaultAction(AccessibleSelf()), S_OK);
     EXPECT_FALSE(Form->bsSkinComboBox2->GetDroppedDown());
     EXPECT_EQ(StateOf(combo) & (STATE_SYSTEM_EXPANDED | STATE_SYSTEM_COLLAPSED), STATE_SYSTEM_COLLAPSED);
     EXPECT_EQ(Form->bsSkinComboBox2->GetItemIndex(), 0) << "opening and closing chose nothing";
@@ -227,21 +219,21 @@ TEST_F(TableWindowAccess, AnObjectKeptAfterItsWindowWentAnswersDisconnected) {
     TClientObject object(Form->bsSkinButton1->GetHandle());
     ASSERT_TRUE(object);
     BSTR name = nullptr;
-    ASSERT_EQ(object->get_accName(Self(), &name), S_OK);
+    ASSERT_EQ(object->get_accName(AccessibleSelf(), &name), S_OK);
     EXPECT_STREQ(name, L"Hadi Kizim");
     SysFreeString(name);
-    VARIANT child = Self();
+    VARIANT child = AccessibleSelf();
     child.lVal = 3;
     EXPECT_EQ(object->get_accName(child, &name), E_INVALIDARG) << "the button has no children";
 
     Form.reset();
     PumpFor(20);
     name = nullptr;
-    EXPECT_EQ(object->get_accName(Self(), &name), RPC_E_DISCONNECTED);
+    EXPECT_EQ(object->get_accName(AccessibleSelf(), &name), RPC_E_DISCONNECTED);
     EXPECT_EQ(name, nullptr);
-    EXPECT_EQ(object->accDoDefaultAction(Self()), RPC_E_DISCONNECTED);
+    EXPECT_EQ(object->accDoDefaultAction(AccessibleSelf()), RPC_E_DISCONNECTED);
     LONG x, y, w, h;
-    EXPECT_EQ(object->accLocation(&x, &y, &w, &h, Self()), RPC_E_DISCONNECTED);
+    EXPECT_EQ(object->accLocation(&x, &y, &w, &h, AccessibleSelf()), RPC_E_DISCONNECTED);
 }
 
 // What a WinEvent hook of this process hears, in order.
